@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The program's one default conversion of a number to text: at most 15 significant
+// digits, no trailing zeros, never an exponent, the decimal separator of the locale.
+// 0.5 gives "0.5", 2 gives "2", 1e-7 gives "0.0000001"; NaN and infinities give "".
+QString NumberToText(double value, const QLocale &locale = QLocale());
