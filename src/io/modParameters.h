@@ -1,0 +1,43 @@
+#pragma once
+
+#include "VeltraneVersion.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class VeltraneTopic;
+
+// The program-wide state: the one open topic, its unsaved-changes flag, the limits and
+// the persistent settings. Start-up sets them; every other module reads them here.
+namespace modParameters {
+
+inline QString ProductTitle = QStringLiteral("Veltrane");
+
+// major.minor.revision, without leading zeros; written into topic files.
+inline const QString AppVersion = QStringLiteral(VELTRANE_VERSION_TEXT);
+
+inline std::shared_ptr<VeltraneTopic> CurrentTopic;
+inline bool TopicChanged = false;
+inline bool IsStarting = false;
+
+inline int16_t MaxOptions = 10;
+inline int16_t MaxAttributes = 10;
+
+// Persistent settings, read at start-up and written at exit.
+inline QString LastUsedDir;
+inline bool ShowSettingsOnNew = true;
+inline bool DisplayAsDecimal = true;
+inline int32_t WindowLeft = 0;
+inline int32_t WindowTop = 0;
+inline int32_t WindowWidth = 0;
+inline int32_t WindowHeight = 0;
+inline bool Maximized = false;
+
+// The command line.
+inline bool UninstallRequested = false;
+inline QString CommandLineFile;
+inline QString CommandLineFileType;
+
+} // namespace modParameters
