@@ -1,0 +1,7 @@
+#include "WindowHooks.h"
+
+WindowHooks &windowHooks()
+{
+    static WindowHooks hooks;
+    return hooks;
+}

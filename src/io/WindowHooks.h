@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QObject;
+
+// What the file and start-up code need from the windows. The window library fills these
+// in at start-up; tests fill in their own. An empty function means "no window": the
+// callers then take the answer given in each comment.
+struct WindowHooks
+{
+    // The main window's public IsLoading flag (false without a main window).
+    std::function<bool()> mainWindowIsLoading;
+    // Whether a form of that design name ("frmMain", "frmOptions") is loaded (false).
+    std::function<bool(const QString &formName)> isFormLoaded;
+    // The window that owns a file dialog: the settings dialog when it is open, else the
+    // main window (nullptr).
+    std::function<QObject *()> dialogOwner;
+    // Hides the settings dialog when it is open (nothing).
+    std::function<void()> hideSettingsDialog;
+    // Captures the main window and writes it to fileName as a JPEG (quality 100) or a
+    // bitmap; returns what the writer reports, throws VeltraneError when it cannot
+    // write (false: nothing captured).
+    std::function<bool(const QString &fileName, bool jpeg)> saveScreenshot;
+    // Loads the main window (its load handler runs), returns false when it did not load.
+    std::function<bool()> loadMainWindow;
+};
+
+// The one set of hooks of the process.
+WindowHooks &windowHooks();
