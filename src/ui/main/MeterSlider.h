@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+// A horizontal meter filled from the left in proportion to its value (0 to 100). The user
+// sets it by pressing or dragging with the left mouse button, or with the keys when it has
+// the focus (arrows 1, Page Up/Down 10, Home 0, End 100). A disabled slider shows its
+// value but does not react to the user.
+//
+// Notifications carry the slider's control-array index (see ControlArray.h; 0 when the
+// slider is not an array element):
+// - ValueChanged: whenever the value changes, also when the program writes it;
+// - UserAdjusted: after each change the user makes, also while dragging.
+class MeterSlider : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(float value READ Value WRITE SetValue)
+    Q_PROPERTY(uint32_t fullcolor READ FullColor WRITE SetFullColor)
+
+public:
+    explicit MeterSlider(QWidget *parent = nullptr);
+
+    float Value() const { return m_value; }
+    // Clamped to 0..100; a value that is not a number is ignored.
+    void SetValue(float value);
+
+    // Colour of the filled part, 0x00BBGGRR.
+    uint32_t FullColor() const { return m_fullColor; }
+    void SetFullColor(uint32_t colour);
+
+    int16_t Index() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void ValueChanged(int16_t index);
+    void UserAdjusted(int16_t index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void adjustTo(float value);
+    float valueAt(double x) const;
+    QRectF meterRect() const;
+
+    float m_value = 0;
+    uint32_t m_fullColor = 0x32CB96; // RGB(150,203,50)
+    bool m_dragging = false;
+};

@@ -1,0 +1,104 @@
+#include "VLabel.h"
+
+#include "gfx/ColourValue.h"
+#include "ui/main/MouseState.h"
+
+#include <QMouseEvent>
+
+VLabel::VLabel(QWidget *parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+VLabel::VLabel(const QString &caption, QWidget *parent) : VLabel(parent)
+{
+    QLabel::setText(caption);
+}
+
+void VLabel::SetCaption(const QString &caption)
+{
+    if (caption == text())
+        return;
+    QLabel::setText(caption);
+    if (m_autoSize)
+        fitToText();
+    emit Change();
+}
+
+int16_t VLabel::Alignment() const
+{
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    if (horizontal & Qt::AlignRight)
+        return 1;
+    if (horizontal & Qt::AlignHCenter)
+        return 2;
+    return 0;
+}
+
+void VLabel::SetAlignment(int16_t alignment)
+{
+    const Qt::Alignment horizontal = alignment == 1 ? Qt::AlignRight
+                                     : alignment == 2 ? Qt::AlignHCenter
+                                                      : Qt::AlignLeft;
+    setAlignment(horizontal | (this->alignment() & Qt::AlignVertical_Mask));
+}
+
+void VLabel::SetAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    if (autoSize)
+        fitToText();
+}
+
+uint32_t VLabel::ForeColor() const
+{
+    return ColourValue(palette().color(QPalette::WindowText));
+}
+
+void VLabel::SetForeColor(uint32_t colour)
+{
+    QPalette changed = palette();
+    changed.setColor(QPalette::WindowText, ColourFromValue(colour));
+    setPalette(changed);
+}
+
+void VLabel::fitToText()
+{
+    resize(sizeHint());
+}
+
+void VLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_autoSize)
+        fitToText();
+}
+
+// The label keeps its presses, so that a click on it never counts as a click on the
+// window behind it.
+void VLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void VLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool clicked = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (clicked)
+        emit Click();
+}
+
+void VLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit MouseMove(MouseButtonState(event->buttons()), ShiftState(event->modifiers()),
+                   float(event->position().x()), float(event->position().y()));
+}
