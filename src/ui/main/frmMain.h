@@ -1,0 +1,266 @@
+#pragma once
+
+#include "gfx/PictureBox.h"
+
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class ImageButton;
+class MeterSlider;
+class ShapeControl;
+class VLabel;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+// The main window: the whole decision matrix of the current topic in one window. Title row
+// with the command buttons, then three rounded panels: scores (a bar per option, the best
+// in gold), weightings (a slider per attribute) and ratings (a slider per option and
+// attribute). Every control is named by its design name; the elements of a control array
+// are named "array(index)", and element 0 of every array lives as long as the window.
+//
+// The duties are spread over several files: frmMain.cpp (controls, load, placement,
+// close), frmMain_Arrays.cpp (control arrays, index mapping, loading mask),
+// frmMain_Layout.cpp (layout and resizing), frmMain_Scores.cpp (score bars, background,
+// hover highlight), frmMain_Values.cpp (value refresh, sliders, caption changes, number
+// conversions), frmMain_Editing.cpp (in-place editing) and frmMain_Commands.cpp
+// (commands and keyboard shortcuts).
+class frmMain : public PictureBox
+{
+    Q_OBJECT
+
+public:
+    // Design inner size of the window, in pixels.
+    static constexpr int DesignWidth = 607;
+    static constexpr int DesignHeight = 415;
+    static constexpr int TwipsPerPixel = 15;
+
+    // Highlight kinds of HighlightControl.
+    static constexpr int16_t HighlightPlain = 0;
+    static constexpr int16_t HighlightOption = 1;
+    static constexpr int16_t HighlightAttribute = 2;
+
+    // Edit kinds of BeginEdit.
+    static constexpr int16_t EditText = 0;
+    static constexpr int16_t EditNumber = 1;
+
+    // Score bar colours.
+    static constexpr uint32_t BestScoreColour = 0x0CC0FE;  // RGB(254,192,12)
+    static constexpr uint32_t OtherScoreColour = 0x0980FD; // RGB(253,128,9)
+
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The loaded main window, or nullptr.
+    static frmMain *Instance();
+
+    // Fills the main window's part of the window hooks: loadMainWindow,
+    // mainWindowIsLoading, isFormLoaded and dialogOwner.
+    static void InstallWindowHooks();
+
+    // The load handler: hooks, fixed controls, the topic named on the command line or a
+    // new topic, placement, first layout.
+    void Form_Load();
+
+    // ---- Fixed controls -------------------------------------------------------------
+    VLabel *lblTitle = nullptr;
+    VLabel *lblScores = nullptr;
+    VLabel *lblWeightings = nullptr;
+    VLabel *lblRatings = nullptr;
+    PictureBox *picScoreFrame = nullptr;
+    PictureBox *picWeightingFrame = nullptr;
+    PictureBox *picRatingFrame = nullptr;
+    PictureBox *picMask = nullptr;
+    VLabel *lblLoading = nullptr;
+    PictureBox *picCapture = nullptr;
+    VLabel *lblHighlight = nullptr;
+    ShapeControl *shpHighlight = nullptr;
+    ShapeControl *shpHighlight2 = nullptr;
+    ShapeControl *shpHighlight3 = nullptr;
+    QLabel *imgResizeTab = nullptr;
+    QLineEdit *txtFontCalc = nullptr;
+    ImageButton *btnNew = nullptr;
+    ImageButton *btnLoad = nullptr;
+    ImageButton *btnSave = nullptr;
+    ImageButton *btnSettings = nullptr;
+    ImageButton *btnAddOption = nullptr;
+    ImageButton *btnAddAttribute = nullptr;
+    ImageButton *btnRemoveOption = nullptr;
+    ImageButton *btnRemoveAttribute = nullptr;
+    ImageButton *btnToggleScore = nullptr;
+    ImageButton *btnToggleWeightings = nullptr;
+    ImageButton *btnToggleRatings = nullptr;
+    ImageButton *btnImageStore = nullptr;
+
+    // ---- Control arrays (index = element index; element 0 always exists) -------------
+    std::vector<VLabel *> lblAttribute;        // per attribute: its name, heads the column
+    std::vector<MeterSlider *> sliderWeighting; // per attribute
+    std::vector<VLabel *> lblWeighting;        // per attribute: the weighting as text
+    std::vector<VLabel *> lblOption;           // per option: its name, heads the row
+    std::vector<MeterSlider *> sliderScore;     // per option, display only
+    std::vector<VLabel *> lblScore;            // per option: the score as text
+    std::vector<VLabel *> lblScoreTitle;       // per option: its name in the score panel
+    std::vector<MeterSlider *> sliderRating;    // per cell, index = option x A + attribute
+    std::vector<VLabel *> lblRating;           // per cell: the rating as text
+
+    // ---- Window fields ---------------------------------------------------------------
+    // Set between StartLoad and EndLoad; change tracking pauses meanwhile.
+    bool IsLoading = false;
+    // Set by the settings dialog when it was cancelled.
+    bool OptionChangeCancelled = false;
+    // While set, the hover highlight stays as it is (window capture).
+    bool SuppressHighlight = false;
+    bool ShowScores = true;
+    bool ShowWeightings = true;
+    bool ShowRatings = true;
+    // Height of the area above the option rows, computed once at load.
+    int16_t HeaderHeight = 0;
+    const int16_t OptionColumnWidth = 160;
+    // Layout metrics, recomputed on every layout pass.
+    int16_t ColumnWidth = 0;
+    int16_t ScoreRowSpace = 0;
+    int16_t RatingRowSpace = 0;
+    int16_t WeightingSpace = 0;
+    // Smallest inner size of the window.
+    int32_t MinWindowWidth = 0;
+    int32_t MinWindowHeight = 0;
+    // The label under the hover highlight and its kind (the remove commands read them).
+    QPointer<QWidget> HighlightTarget;
+    int16_t HighlightKind = HighlightPlain;
+
+    // ---- Composition: control arrays, index mapping, loading mask -----------------------
+    void StartLoad();
+    void EndLoad();
+    void PositionLoadingMask();
+    // Rebuilds the control arrays for the current topic; SkipRedrawForm leaves the layout
+    // to the caller.
+    void UpdateSliderArrays(bool SkipRedrawForm);
+    int16_t TranslateToIndex(int16_t OptionID, int16_t AttributeID) const;
+    // UseControlValues: divide by the number of loaded weighting labels instead of the
+    // topic's attribute count (while the arrays and the topic may disagree).
+    int16_t GetOptionIDFromIndex(int16_t Index, bool UseControlValues = false) const;
+    int16_t GetAttributeIDFromIndex(int16_t Index, bool UseControlValues = false) const;
+
+    // ---- Layout and resizing ----------------------------------------------------------
+    void PlaceFixedControls();
+    void ComputeMinimumSize();
+    void Form_Resize();
+    void ComputeLayoutMetrics();
+    void ArrangeMatrix(bool FromResize);
+    void UpdateToggleButtons();
+    void btnToggleScore_Click();
+    void btnToggleWeightings_Click();
+    void btnToggleRatings_Click();
+
+    // ---- Score bars, background, hover highlight --------------------------------------
+    void UpdateScoreBars();
+    void RepaintGradients();
+    // Target nullptr (or the window) removes the highlight.
+    void HighlightControl(QWidget *Target, int16_t Kind);
+
+    // ---- Values -------------------------------------------------------------------------
+    // Brings title, sliders, value labels and score colours in line with the topic.
+    void UpdateSettings();
+    // Display text of a model value (0..1) in the chosen display form.
+    static QString FormatNumberForDisplay(double Number);
+    // Model value (0..1, no lower limit) of a displayed or typed number; throws
+    // VeltraneError 13 (type mismatch) when the text is not a number.
+    static double NormaliseNumericInput(const QVariant &Value);
+
+    // ===== In-place editing and commands ====================================================
+    // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.
+
+    // Editing controls and state.
+    QLineEdit *txtEditBox = nullptr;
+    QLineEdit *txtHiddenButton = nullptr;
+    QLineEdit *txtTabDetectorForward = nullptr;
+    QLineEdit *txtTabDetectorBack = nullptr;
+    QTimer *tmrTabFixer = nullptr;
+    QPointer<VLabel> EditLabel;
+    int16_t EditKind = EditText;
+    bool EditJustEnded = false;
+
+    // Connects the edit box, the focus catchers, the timer and the window click.
+    void InitEditing();
+    // Opens the edit box over the label; without InitialText the caption is edited.
+    void BeginEdit(VLabel *Label, int16_t Kind, const std::optional<QString> &InitialText = std::nullopt);
+    void JumpToTabOffset(int16_t Offset);
+    // Clicks on the editable labels.
+    void lblTitle_Click();
+    void lblOption_Click(int16_t Index);
+    void lblAttribute_Click(int16_t Index);
+    void lblWeighting_Click(int16_t Index);
+    void lblRating_Click(int16_t Index);
+
+    // Connects the command buttons and the keyboard shortcuts.
+    void InitCommands();
+    void btnNew_Click();
+    void btnLoad_Click();
+    void btnSave_Click();
+    void btnSettings_Click();
+    void btnAddOption_Click();
+    void btnAddAttribute_Click();
+    void btnRemoveOption_Click();
+    void btnRemoveAttribute_Click();
+    // ==========================================================================================
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Counts the holders of SuppressEvents; suppressed while above 0. A count, not a flag,
+    // so that a refresh nested inside another (a caption change during UpdateSettings)
+    // cannot lift the suppression of the outer one.
+    class SuppressHold;
+    int SuppressEvents = 0;
+    bool Suppressed() const { return SuppressEvents > 0; }
+
+    // Re-entry guards of the caption-change handlers.
+    bool InTitleChange = false;
+    bool InOptionChange = false;
+    bool InAttributeChange = false;
+    bool InScoreTitleChange = false;
+
+    void CreateFixedControls();
+    void RestorePlacement();
+    void ShowInitialTopic();
+    void TrackPlacement();
+
+    // Element creation of the control arrays.
+    void CreateAttributeElements(int16_t index);
+    void CreateOptionElements(int16_t index);
+    void CreateCellElements(int16_t index);
+    VLabel *CreateValueLabel(const QString &arrayName, int16_t index);
+
+    // Caption-change handling.
+    void lblTitle_Change();
+    void lblOption_Change(int16_t Index);
+    void lblAttribute_Change(int16_t Index);
+    void lblWeighting_Change(int16_t Index);
+    void lblRating_Change(int16_t Index);
+    void lblScoreTitle_Change(int16_t Index);
+    // Writes the caption and runs the label's change handling even when the text stays
+    // the same, so that fitting follows a new width.
+    void RefreshCaption(VLabel *label, const QString &caption, void (frmMain::*handler)());
+    void RefreshCaption(VLabel *label, int16_t index, const QString &caption,
+                        void (frmMain::*handler)(int16_t));
+
+    // Slider notifications.
+    void sliderRating_Change(int16_t Index);
+    void sliderRating_UserAdjusted(int16_t Index);
+    void sliderWeighting_Change(int16_t Index);
+    void sliderWeighting_UserAdjusted(int16_t Index);
+
+    void imgResizeTab_MouseDown(Qt::MouseButton button);
+    void WireHighlight(VLabel *label, int16_t kind);
+};
