@@ -1,0 +1,287 @@
+#include "VeltraneTopic.h"
+
+#include "support/DecimalRound.h"
+#include "support/NumberText.h"
+#include "support/VeltraneError.h"
+
+#include <limits>
+
+Q_LOGGING_CATEGORY(lcVeltraneTopic, "veltrane.topic", QtWarningMsg)
+
+namespace {
+
+constexpr int32_t ErrBadAttribute = vbObjectError + 1001;
+constexpr int32_t ErrBadOption = vbObjectError + 1002;
+constexpr int32_t ErrBadValue = vbObjectError + 1003;
+constexpr int32_t ErrOverflow = 6; // the run-time's own "Overflow"
+
+constexpr qsizetype MaxCount = std::numeric_limits<int16_t>::max();
+
+bool IsUnitValue(double value)
+{
+    return value >= 0 && value <= 1; // false for NaN
+}
+
+} // namespace
+
+VeltraneTopic::VeltraneTopic()
+{
+    m_attributes.append({QString(), 0.5});
+    m_options.append({QString(), {DefaultRating}});
+}
+
+void VeltraneTopic::SetRounding(int16_t places)
+{
+    if (places < 0)
+        m_rounding = -1;
+    else
+        m_rounding = places == 0 ? 1 : places;
+}
+
+void VeltraneTopic::SetTotalAttributes(int16_t count)
+{
+    if (count < 1)
+        count = 1;
+    while (TotalAttributes() > count)
+        DeleteAttribute(int16_t(TotalAttributes() - 1));
+    while (TotalAttributes() < count)
+        AddAttribute(QString());
+}
+
+void VeltraneTopic::SetTotalOptions(int16_t count)
+{
+    if (count < 1)
+        count = 1;
+    while (TotalOptions() > count)
+        DeleteOption(int16_t(TotalOptions() - 1));
+    while (TotalOptions() < count)
+        AddOption(QString());
+}
+
+QString VeltraneTopic::GetAttributeName(int16_t attributeID) const
+{
+    pCheckAttribute(attributeID, "GetAttributeName");
+    const QString &name = m_attributes[attributeID].Name;
+    return name.isEmpty() ? QStringLiteral("Attribute %1").arg(attributeID + 1) : name;
+}
+
+void VeltraneTopic::SetAttributeName(int16_t attributeID, const QString &name)
+{
+    pCheckAttribute(attributeID, "SetAttributeName");
+    m_attributes[attributeID].Name = name;
+}
+
+QString VeltraneTopic::GetOptionName(int16_t optionID) const
+{
+    pCheckOption(optionID, "GetOptionName");
+    const QString &name = m_options[optionID].Name;
+    return name.isEmpty() ? QStringLiteral("Option %1").arg(optionID + 1) : name;
+}
+
+void VeltraneTopic::SetOptionName(int16_t optionID, const QString &name)
+{
+    pCheckOption(optionID, "SetOptionName");
+    m_options[optionID].Name = name;
+}
+
+void VeltraneTopic::AddAttribute(const QString &name)
+{
+    if (m_attributes.size() >= MaxCount)
+        pRaise(ErrOverflow, QStringLiteral("Overflow"));
+    const auto id = int16_t(m_attributes.size());
+    // The new attribute takes part in DefaultWeighting with weighting 0, so the result
+    // is the mean of the weightings the topic had before.
+    m_attributes.append({name, 0});
+    try {
+        pSetWeighting(id, DefaultWeighting(), false);
+    } catch (...) {
+        m_attributes.removeLast();
+        throw;
+    }
+    for (TopicOption &option : m_options)
+        option.Ratings.append(DefaultRating);
+}
+
+void VeltraneTopic::AddOption(const QString &name)
+{
+    if (m_options.size() >= MaxCount)
+        pRaise(ErrOverflow, QStringLiteral("Overflow"));
+    m_options.append({name, QList<double>(m_attributes.size(), DefaultRating)});
+}
+
+void VeltraneTopic::DeleteAttribute(int16_t attributeID)
+{
+    pCheckAttribute(attributeID, "DeleteAttribute");
+    if (m_attributes.size() > 1) {
+        m_attributes.removeAt(attributeID);
+        for (TopicOption &option : m_options)
+            option.Ratings.removeAt(attributeID);
+        return;
+    }
+    // The list never becomes empty: the one attribute starts afresh.
+    m_attributes[0] = {QString(), DefaultWeighting()};
+    for (TopicOption &option : m_options)
+        option.Ratings[0] = DefaultRating;
+}
+
+void VeltraneTopic::DeleteOption(int16_t optionID)
+{
+    pCheckOption(optionID, "DeleteOption");
+    if (m_options.size() > 1) {
+        m_options.removeAt(optionID);
+        return;
+    }
+    m_options[0] = {QString(), QList<double>(m_attributes.size(), DefaultRating)};
+}
+
+double VeltraneTopic::GetWeighting(int16_t attributeID) const
+{
+    return pGetWeighting(attributeID, m_normaliseWeights, false);
+}
+
+void VeltraneTopic::SetWeighting(int16_t attributeID, double weighting)
+{
+    pSetWeighting(attributeID, weighting, m_normaliseWeights);
+}
+
+void VeltraneTopic::pSetWeighting(int16_t attributeID, double weighting, bool normalise)
+{
+    pCheckAttribute(attributeID, "SetWeighting");
+    if (!IsUnitValue(weighting))
+        pRaise(ErrBadValue, QStringLiteral("Invalid weighting supplied to SetWeighting()."));
+    weighting = pRound(weighting);
+
+    const auto count = int16_t(m_attributes.size());
+    if (normalise && count > 1) {
+        // The others share what is left in proportion to their current normalised
+        // (rounded) weightings, or equally when those are all 0.
+        const double remaining = 1 - weighting;
+        QList<double> shares(count, 0.0);
+        double sum = 0;
+        for (int16_t i = 0; i < count; ++i) {
+            if (i != attributeID) {
+                shares[i] = pGetWeighting(i, true, false);
+                sum += shares[i];
+            }
+        }
+        const double factor = sum != 0 ? remaining / sum : 0;
+        for (int16_t i = 0; i < count; ++i) {
+            if (i != attributeID)
+                shares[i] = sum != 0 ? shares[i] * factor : remaining / (count - 1);
+        }
+        for (int16_t i = 0; i < count; ++i) {
+            if (i != attributeID)
+                m_attributes[i].Weighting = shares[i];
+        }
+    }
+    m_attributes[attributeID].Weighting = weighting;
+}
+
+double VeltraneTopic::pGetWeighting(int16_t attributeID, bool normalised, bool noRound) const
+{
+    pCheckAttribute(attributeID, "GetWeighting");
+    const auto count = m_attributes.size();
+    if (count == 1)
+        return 1.0;
+
+    const double stored = m_attributes[attributeID].Weighting;
+    double x = stored;
+    if (normalised) {
+        double sum = 0;
+        for (const TopicAttribute &attribute : m_attributes)
+            sum += attribute.Weighting;
+        if (sum != 0)
+            x = stored != 0 ? 1 / (sum / stored) : 0;
+        else
+            x = 1.0 / double(count);
+    }
+    return noRound ? x : pRound(x);
+}
+
+double VeltraneTopic::DefaultWeighting() const
+{
+    // With a single attribute there is no mean to take; its effective weighting is 1 anyway.
+    const auto count = int16_t(m_attributes.size());
+    if (!m_normaliseWeights || count < 2)
+        return 0.5;
+    double sum = 0;
+    for (int16_t i = 0; i < count; ++i)
+        sum += pGetWeighting(i, false, false);
+    return sum / (count - 1);
+}
+
+double VeltraneTopic::GetRating(int16_t optionID, int16_t attributeID) const
+{
+    pCheckOption(optionID, "GetRating");
+    pCheckAttribute(attributeID, "GetRating");
+    return pRound(m_options[optionID].Ratings[attributeID]);
+}
+
+void VeltraneTopic::SetRating(int16_t optionID, int16_t attributeID, double rating)
+{
+    pCheckOption(optionID, "SetRating");
+    pCheckAttribute(attributeID, "SetRating");
+    if (!IsUnitValue(rating))
+        pRaise(ErrBadValue, QStringLiteral("Invalid Rating supplied to SetRating()."));
+    m_options[optionID].Ratings[attributeID] = rating;
+}
+
+double VeltraneTopic::pGetOptionSubTotal(int16_t optionID, int16_t attributeID) const
+{
+    pCheckOption(optionID, "pGetOptionSubTotal");
+    pCheckAttribute(attributeID, "pGetOptionSubTotal");
+    double rating = m_options[optionID].Ratings[attributeID];
+    if (m_invertWeights)
+        rating = 1 - rating;
+    return pGetWeighting(attributeID, true, true) * rating;
+}
+
+double VeltraneTopic::GetScore(int16_t optionID) const
+{
+    pCheckOption(optionID, "GetScore");
+    double score = 0;
+    for (int16_t attribute = 0; attribute < TotalAttributes(); ++attribute)
+        score += pGetOptionSubTotal(optionID, attribute);
+    return pRound(score);
+}
+
+void VeltraneTopic::OutputDebugInfo() const
+{
+    if (!lcVeltraneTopic().isDebugEnabled())
+        return;
+    qCDebug(lcVeltraneTopic).noquote() << QStringLiteral("Topic \"%1\": %2 attributes, %3 options")
+                                              .arg(m_title, QString::number(TotalAttributes()),
+                                                   QString::number(TotalOptions()));
+    for (int16_t i = 0; i < TotalAttributes(); ++i) {
+        qCDebug(lcVeltraneTopic).noquote()
+            << QStringLiteral("  Attribute %1 \"%2\" weighting %3")
+                   .arg(i)
+                   .arg(GetAttributeName(i), NumberToText(pGetWeighting(i, true, false), QLocale::c()));
+    }
+    for (int16_t i = 0; i < TotalOptions(); ++i)
+        qCDebug(lcVeltraneTopic).noquote() << QStringLiteral("  Option %1 \"%2\"").arg(i).arg(GetOptionName(i));
+}
+
+double VeltraneTopic::pRound(double value) const
+{
+    return m_rounding == -1 ? value : RoundDecimal(value, m_rounding);
+}
+
+void VeltraneTopic::pCheckAttribute(int16_t attributeID, const char *operation) const
+{
+    if (attributeID < 0 || attributeID >= m_attributes.size())
+        pRaise(ErrBadAttribute,
+               QStringLiteral("Attribute %1 not found in %2().").arg(attributeID).arg(QLatin1String(operation)));
+}
+
+void VeltraneTopic::pCheckOption(int16_t optionID, const char *operation) const
+{
+    if (optionID < 0 || optionID >= m_options.size())
+        pRaise(ErrBadOption,
+               QStringLiteral("Option %1 not found in %2().").arg(optionID).arg(QLatin1String(operation)));
+}
+
+void VeltraneTopic::pRaise(int32_t number, const QString &message) const
+{
+    throw VeltraneError(number, ErrorSource("VeltraneTopic"), message);
+}
