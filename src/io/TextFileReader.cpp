@@ -1,0 +1,113 @@
+#include "TextFileReader.h"
+
+#include "support/VeltraneError.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+namespace TextFileReader {
+
+namespace {
+
+// Nothing this program reads comes near this; it keeps a stray device or huge file
+// from exhausting memory.
+constexpr qsizetype MaxFileSize = 64 * 1024 * 1024;
+
+// Windows-1252 at 0x80..0x9F; the five unassigned bytes keep their C1 code points.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString DecodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+struct FileCloser
+{
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+
+} // namespace
+
+QString DecodeText(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    else if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE)(bytes.sliced(2));
+    else if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE)(bytes.sliced(2));
+
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return DecodeWindows1252(bytes);
+}
+
+QStringList SplitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.sliced(start, i - start).toString());
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.sliced(start).toString());
+    return lines;
+}
+
+QString ReadTextFile(const QString &fileName, const QString &errorSource)
+{
+    // Plain C I/O, because the failure must carry the system's own error number.
+    errno = 0;
+#ifdef Q_OS_WIN
+    std::unique_ptr<std::FILE, FileCloser> file(_wfopen(reinterpret_cast<const wchar_t *>(fileName.utf16()), L"rb"));
+#else
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(fileName).constData(), "rb"));
+#endif
+    if (!file)
+        throw VeltraneError::fromErrno(errno != 0 ? errno : ENOENT, errorSource);
+
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        errno = 0;
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        if (got == 0)
+            break;
+        if (bytes.size() + qsizetype(got) > MaxFileSize)
+            throw VeltraneError::fromErrno(EFBIG, errorSource);
+        bytes.append(buffer, qsizetype(got));
+    }
+    if (std::ferror(file.get()))
+        throw VeltraneError::fromErrno(errno != 0 ? errno : EIO, errorSource);
+    return DecodeText(bytes);
+}
+
+QStringList ReadTextLines(const QString &fileName, const QString &errorSource)
+{
+    return SplitLines(ReadTextFile(fileName, errorSource));
+}
+
+} // namespace TextFileReader

@@ -1,0 +1,49 @@
+#include "TextFileWriter.h"
+
+#include "support/VeltraneError.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace TextFileWriter {
+
+namespace {
+
+VeltraneError Failure(int error, int fallback, const QString &errorSource)
+{
+    return VeltraneError::fromErrno(error != 0 ? error : fallback, errorSource);
+}
+
+// The refusals QSaveFile makes on its own, without a system call failing, set no errno.
+int OpenFallback(const QString &fileName)
+{
+    return QFileInfo(fileName).isDir() ? EISDIR : EACCES;
+}
+
+} // namespace
+
+void SaveFileBytes(const QString &fileName, const QByteArray &bytes, const QString &errorSource)
+{
+    QSaveFile file(fileName);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        throw Failure(errno, OpenFallback(fileName), errorSource);
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
+        file.cancelWriting();
+        throw Failure(error, EIO, errorSource);
+    }
+    errno = 0;
+    if (!file.commit())
+        throw Failure(errno, EIO, errorSource);
+}
+
+void SaveTextFile(const QString &fileName, const QString &text, const QString &errorSource)
+{
+    SaveFileBytes(fileName, text.toUtf8(), errorSource);
+}
+
+} // namespace TextFileWriter
