@@ -28,7 +28,9 @@ void SaveFileBytes(const QString &fileName, const QByteArray &bytes, const QStri
 {
     QSaveFile file(fileName);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered QSaveFile commits a file truncated by a write that stopped
+    // part-way (disk full, file size limit) and reports success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Failure(errno, OpenFallback(fileName), errorSource);
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
