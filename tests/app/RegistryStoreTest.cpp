@@ -1,11 +1,9 @@
-#include "RegistryTestSupport.h"
+#include "AppTestSupport.h"
 
 #include "app/cRegistry_Wrapper.h"
 #include "support/VeltraneError.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QThread>
 
 namespace {
@@ -24,18 +22,11 @@ QStringList valueNames(int32_t hive, const QString &key)
 }
 
 // Starts this test program as a writer: it waits for the file `go`, then writes `count`
-// values named <name>_<i> under RaceKey in the store of this process.
+// values named <name>_<i> under RaceKey.
 QProcess *startWriter(const QString &name, int count, const QString &go, QObject *parent)
 {
-    auto *process = new QProcess(parent);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VELTRANE_TEST_WRITER", QStringList{name, QString::number(count), RegistryStore::Directory(), go}.join('|'));
-    process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(QCoreApplication::applicationFilePath(),
-                   {"--gtest_also_run_disabled_tests", "--gtest_filter=RegistryWriterProcess.DISABLED_WriteValues"});
-    EXPECT_TRUE(process->waitForStarted());
-    return process;
+    return StartChildTest("RegistryWriterProcess.DISABLED_WriteValues",
+                          QStringList{name, QString::number(count), go}.join('|'), parent);
 }
 
 } // namespace
@@ -43,10 +34,9 @@ QProcess *startWriter(const QString &name, int count, const QString &go, QObject
 // Run only as the child of the tests below.
 TEST(RegistryWriterProcess, DISABLED_WriteValues)
 {
-    const QStringList job = qEnvironmentVariable("VELTRANE_TEST_WRITER").split('|');
-    ASSERT_EQ(job.size(), 4);
-    qputenv("VELTRANE_REGISTRY_DIR", QFile::encodeName(job[2]));
-    while (!QFileInfo::exists(job[3]))
+    const QStringList job = ChildTestArgument().split('|');
+    ASSERT_EQ(job.size(), 3);
+    while (!QFileInfo::exists(job[2]))
         QThread::msleep(1);
     const int count = job[1].toInt();
     for (int i = 0; i < count; ++i) {
@@ -126,11 +116,8 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtTheSameMomentLoseNothing)
     QProcess *first = startWriter("First", Count, go, &owner);
     QProcess *second = startWriter("Second", Count, go, &owner);
     QFile(go).open(QIODevice::WriteOnly);
-    for (QProcess *process : {first, second}) {
-        ASSERT_TRUE(process->waitForFinished(60000));
-        EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(process->exitCode(), 0);
-    }
+    for (QProcess *process : {first, second})
+        ExpectChildSucceeds(process);
     QFile::remove(go);
 
     const QStringList names = valueNames(HKEY_CURRENT_USER, RaceKey);

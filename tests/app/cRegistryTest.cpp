@@ -1,4 +1,4 @@
-#include "RegistryTestSupport.h"
+#include "AppTestSupport.h"
 
 #include "app/cRegistry.h"
 #include "support/VeltraneError.h"

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "app/RegistryStore.h"
+#include "io/WindowHooks.h"
+#include "io/modParameters.h"
+#include "support/MsgBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+// Every registry test starts from an empty store.
+class RegistryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ClearRegistry(); }
+
+    static void ClearRegistry()
+    {
+        QDir dir(RegistryStore::Directory());
+        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+            dir.remove(name);
+    }
+
+    static QByteArray HiveBytes(int32_t hive)
+    {
+        QFile file(RegistryStore::HiveFilePath(hive));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void WriteHiveBytes(int32_t hive, const QByteArray &bytes)
+    {
+        QDir().mkpath(RegistryStore::Directory());
+        QFile file(RegistryStore::HiveFilePath(hive));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+};
+
+// Answers every message box from a queue (Yes or OK when it runs dry) and keeps what
+// was shown.
+class MsgBoxRecorder
+{
+public:
+    struct Box
+    {
+        QString prompt;
+        int buttons;
+        QString title;
+    };
+
+    explicit MsgBoxRecorder(QList<int> answers = {})
+        : m_answers(std::move(answers))
+    {
+        SetMsgBoxHandler([this](const QString &prompt, int buttons, const QString &title) {
+            boxes.append({prompt, buttons, title});
+            if (!m_answers.isEmpty())
+                return m_answers.takeFirst();
+            return (buttons & 7) == vbYesNo || (buttons & 7) == vbYesNoCancel ? int(vbYes) : int(vbOK);
+        });
+    }
+    ~MsgBoxRecorder() { SetMsgBoxHandler({}); }
+    MsgBoxRecorder(const MsgBoxRecorder &) = delete;
+    MsgBoxRecorder &operator=(const MsgBoxRecorder &) = delete;
+
+    void answer(QList<int> answers) { m_answers = std::move(answers); }
+
+    QList<Box> boxes;
+
+private:
+    QList<int> m_answers;
+};
+
+// An empty store, a message box recorder, and the program-wide state and window hooks
+// given back as they were after the test.
+class AppTest : public RegistryTest
+{
+protected:
+    void TearDown() override
+    {
+        using namespace modParameters;
+        CurrentTopic = m_saved.CurrentTopic;
+        TopicChanged = m_saved.TopicChanged;
+        IsStarting = m_saved.IsStarting;
+        LastUsedDir = m_saved.LastUsedDir;
+        ShowSettingsOnNew = m_saved.ShowSettingsOnNew;
+        DisplayAsDecimal = m_saved.DisplayAsDecimal;
+        WindowLeft = m_saved.WindowLeft;
+        WindowTop = m_saved.WindowTop;
+        WindowWidth = m_saved.WindowWidth;
+        WindowHeight = m_saved.WindowHeight;
+        Maximized = m_saved.Maximized;
+        UninstallRequested = m_saved.UninstallRequested;
+        CommandLineFile = m_saved.CommandLineFile;
+        CommandLineFileType = m_saved.CommandLineFileType;
+        windowHooks() = m_hooks;
+    }
+
+    MsgBoxRecorder boxes;
+
+private:
+    struct Saved
+    {
+        std::shared_ptr<VeltraneTopic> CurrentTopic = modParameters::CurrentTopic;
+        bool TopicChanged = modParameters::TopicChanged;
+        bool IsStarting = modParameters::IsStarting;
+        QString LastUsedDir = modParameters::LastUsedDir;
+        bool ShowSettingsOnNew = modParameters::ShowSettingsOnNew;
+        bool DisplayAsDecimal = modParameters::DisplayAsDecimal;
+        int32_t WindowLeft = modParameters::WindowLeft;
+        int32_t WindowTop = modParameters::WindowTop;
+        int32_t WindowWidth = modParameters::WindowWidth;
+        int32_t WindowHeight = modParameters::WindowHeight;
+        bool Maximized = modParameters::Maximized;
+        bool UninstallRequested = modParameters::UninstallRequested;
+        QString CommandLineFile = modParameters::CommandLineFile;
+        QString CommandLineFileType = modParameters::CommandLineFileType;
+    } m_saved;
+    WindowHooks m_hooks = windowHooks();
+};
+
+// Runs the disabled test `test` ("Suite.DISABLED_Name") of this program in a child
+// process that works on this process's registry store; `argument` reaches it as
+// ChildTestArgument().
+inline QProcess *StartChildTest(const QString &test, const QString &argument, QObject *parent)
+{
+    auto *process = new QProcess(parent);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VELTRANE_TEST_PARENT_REGISTRY", RegistryStore::Directory());
+    env.insert("VELTRANE_TEST_ARGUMENT", argument);
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QCoreApplication::applicationFilePath(), {"--gtest_also_run_disabled_tests", "--gtest_filter=" + test});
+    EXPECT_TRUE(process->waitForStarted());
+    return process;
+}
+
+inline void ExpectChildSucceeds(QProcess *process)
+{
+    ASSERT_TRUE(process->waitForFinished(60000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 0);
+}
+
+// In the child: adopts the parent's registry store and returns the argument it was given.
+inline QString ChildTestArgument()
+{
+    qputenv("VELTRANE_REGISTRY_DIR", qgetenv("VELTRANE_TEST_PARENT_REGISTRY"));
+    return qEnvironmentVariable("VELTRANE_TEST_ARGUMENT");
+}
