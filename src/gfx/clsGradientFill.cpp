@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -55,21 +58,62 @@ void FillRectangle(QImage &image, Vertex a, Vertex b, bool vertical)
         return PixelOf(colour16);
     };
 
-    for (int y = top; y < bottom; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        if (vertical) {
+    if (vertical) {
+        for (int y = top; y < bottom; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             std::fill(line + left, line + right, colourAt(y));
-        } else {
-            for (int x = left; x < right; ++x)
-                line[x] = colourAt(x);
         }
+        return;
     }
+    if (left >= right)
+        return;
+    // Every row of a horizontal ramp is the same: compute one, copy it down.
+    std::vector<QRgb> row(size_t(right - left));
+    for (int x = left; x < right; ++x)
+        row[size_t(x - left)] = colourAt(x);
+    for (int y = top; y < bottom; ++y)
+        std::copy(row.begin(), row.end(), reinterpret_cast<QRgb *>(image.scanLine(y)) + left);
 }
 
 int64_t Edge(const Vertex &a, const Vertex &b, int64_t x, int64_t y)
 {
     return int64_t(b.x - a.x) * (y - a.y) - int64_t(b.y - a.y) * (x - a.x);
 }
+
+// One channel's interpolated value floor(numerator / area) along a row: the numerator
+// grows by a fixed step per pixel, so quotient and remainder are carried along exactly
+// instead of dividing at every pixel.
+struct ExactStepper
+{
+    int64_t quotient = 0, remainder = 0, stepQuotient = 0, stepRemainder = 0, area = 1;
+
+    static std::pair<int64_t, int64_t> FloorDivide(int64_t n, int64_t d)
+    {
+        int64_t q = n / d, r = n % d;
+        if (r < 0) {
+            --q;
+            r += d;
+        }
+        return {q, r};
+    }
+
+    void Start(int64_t numerator, int64_t step, int64_t divisor)
+    {
+        area = divisor;
+        std::tie(quotient, remainder) = FloorDivide(numerator, divisor);
+        std::tie(stepQuotient, stepRemainder) = FloorDivide(step, divisor);
+    }
+
+    void Next()
+    {
+        quotient += stepQuotient;
+        remainder += stepRemainder;
+        if (remainder >= area) {
+            ++quotient;
+            remainder -= area;
+        }
+    }
+};
 
 // A triangle, every pixel position inside it (edges included) coloured by barycentric
 // interpolation of the three vertex colours.
@@ -84,19 +128,39 @@ void FillTriangle(QImage &image, const Vertex &p0, const Vertex &p1, const Verte
     const int bottom = std::min(image.height() - 1, std::max({p0.y, p1.y, p2.y}));
     const int left = std::max(0, std::min({p0.x, p1.x, p2.x}));
     const int right = std::min(image.width() - 1, std::max({p0.x, p1.x, p2.x}));
+    const Vertex *corners[] = {&p0, &p1, &p2};
+
+    // Each weight is linear in x: w(x + 1) = w(x) + step.
+    const int64_t step[3] = {-sign * (p2.y - p1.y), -sign * (p0.y - p2.y), -sign * (p1.y - p0.y)};
+    int64_t channelStep[3];
+    for (size_t c = 0; c < 3; ++c)
+        channelStep[c] = step[0] * p0.colour[c] + step[1] * p1.colour[c] + step[2] * p2.colour[c];
 
     for (int y = top; y <= bottom; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = left; x <= right; ++x) {
-            const int64_t w0 = sign * Edge(p1, p2, x, y);
-            const int64_t w1 = sign * Edge(p2, p0, x, y);
-            const int64_t w2 = sign * Edge(p0, p1, x, y);
-            if (w0 < 0 || w1 < 0 || w2 < 0)
-                continue;
-            std::array<int64_t, 3> colour16{};
-            for (size_t c = 0; c < 3; ++c)
-                colour16[c] = (w0 * p0.colour[c] + w1 * p1.colour[c] + w2 * p2.colour[c]) / area;
-            line[x] = PixelOf(colour16);
+        int64_t w[3] = {sign * Edge(p1, p2, left, y), sign * Edge(p2, p0, left, y), sign * Edge(p0, p1, left, y)};
+        int x = left;
+        while (x <= right && (w[0] < 0 || w[1] < 0 || w[2] < 0)) {
+            for (size_t i = 0; i < 3; ++i)
+                w[i] += step[i];
+            ++x;
+        }
+        if (x > right)
+            continue;
+        ExactStepper channel[3];
+        for (size_t c = 0; c < 3; ++c) {
+            int64_t numerator = 0;
+            for (size_t i = 0; i < 3; ++i)
+                numerator += w[i] * corners[i]->colour[c];
+            channel[c].Start(numerator, channelStep[c], area);
+        }
+        // The inside of a triangle is one run per row.
+        for (; x <= right && w[0] >= 0 && w[1] >= 0 && w[2] >= 0; ++x) {
+            line[x] = PixelOf({channel[0].quotient, channel[1].quotient, channel[2].quotient});
+            for (size_t i = 0; i < 3; ++i) {
+                w[i] += step[i];
+                channel[i].Next();
+            }
         }
     }
 }

@@ -7,14 +7,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace libmodAPIRegions {
 
 QRegion RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
 {
-    QRegion region;
     if (right <= left || bottom <= top)
-        return region;
+        return QRegion();
+    std::vector<QRect> rows;
     const double rx = std::min(ellipseWidth, right - left) / 2.0;
     const double ry = std::min(ellipseHeight, bottom - top) / 2.0;
     for (int y = top; y < bottom; ++y) {
@@ -36,8 +37,11 @@ QRegion RoundRectRegion(int left, int top, int right, int bottom, int ellipseWid
         const int first = int(std::ceil(left + inset - 0.5));
         const int last = int(std::floor(right - inset - 0.5));
         if (last >= first)
-            region += QRect(first, y, last - first + 1, 1);
+            rows.emplace_back(first, y, last - first + 1, 1);
     }
+    // One rectangle per row, top to bottom: already the region's banded form.
+    QRegion region;
+    region.setRects(rows.data(), int(rows.size()));
     return region;
 }
 

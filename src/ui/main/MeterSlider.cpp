@@ -88,15 +88,16 @@ void MeterSlider::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), FrameColour);
     painter.fillRect(meter, EmptyColour);
 
-    const double filled = std::round(meter.width() * m_value / MaxValue);
+    const int filled = int(std::round(meter.width() * m_value / MaxValue));
     if (filled > 0) {
+        // The full colour itself, with a lighter top and a darker bottom line for depth.
         const QRectF bar(meter.left(), meter.top(), filled, meter.height());
         const QColor full = ColourFromValue(m_fullColor);
-        QLinearGradient shine(bar.topLeft(), bar.bottomLeft());
-        shine.setColorAt(0, full.lighter(125));
-        shine.setColorAt(0.45, full);
-        shine.setColorAt(1, full.darker(112));
-        painter.fillRect(bar, shine);
+        painter.fillRect(bar, full);
+        if (bar.height() >= 4) {
+            painter.fillRect(QRectF(bar.left(), bar.top(), bar.width(), 1), full.lighter(130));
+            painter.fillRect(QRectF(bar.left(), bar.bottom() - 1, bar.width(), 1), full.darker(115));
+        }
     }
 
     if (hasFocus()) {

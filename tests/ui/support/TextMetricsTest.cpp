@@ -1,0 +1,135 @@
+#include "ui/main/VLabel.h"
+#include "ui/support/FontSetup.h"
+#include "ui/support/libmodTextMetrics.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Ellipsis = QStringLiteral("\u2026");
+
+int Width(const QFont &font, const QString &text) { return QFontMetrics(font).horizontalAdvance(text); }
+
+struct FitFixture : ::testing::Test
+{
+    QWidget window;
+    QLineEdit *fontCalc = new QLineEdit(&window);
+    VLabel *label = new VLabel(&window);
+    int changes = 0;
+
+    void SetUp() override
+    {
+        InstallFontSubstitutions();
+        fontCalc->setObjectName(QStringLiteral("txtFontCalc"));
+        libmodTextMetrics::SetFontCalcControl(fontCalc);
+        label->setFont(QFont(QStringLiteral("Comic Sans MS"), 8, QFont::Bold));
+        label->setGeometry(100, 20, 120, 18);
+        QObject::connect(label, &VLabel::Change, [this] { ++changes; });
+    }
+
+    void TearDown() override { libmodTextMetrics::SetFontCalcControl(nullptr); }
+};
+
+} // namespace
+
+TEST(TextMetrics, MeasuresInTheGivenFont)
+{
+    QLineEdit box;
+    const QFont big(QStringLiteral("Comic Sans MS"), 16, QFont::Bold);
+    const QSize size = MeasureText(box, QStringLiteral("Weightings"), big);
+    EXPECT_EQ(box.font(), big) << "the control takes the font";
+    EXPECT_EQ(size.width(), Width(big, QStringLiteral("Weightings")));
+    EXPECT_EQ(size.height(), QFontMetrics(big).height());
+    EXPECT_EQ(TextWidthInControl(box, QStringLiteral("Weightings")), size.width());
+}
+
+TEST(TextMetrics, ComicSansFallsBackToComicNeue)
+{
+    InstallFontSubstitutions();
+    const QString family = QFontInfo(QFont(QStringLiteral("Comic Sans MS"), 12, QFont::Bold)).family();
+    if (QFontDatabase::families().contains(QStringLiteral("Comic Sans MS")))
+        EXPECT_EQ(family, "Comic Sans MS");
+    else
+        EXPECT_EQ(family, "Comic Neue");
+}
+
+TEST_F(FitFixture, LimitZeroChangesNothing)
+{
+    label->SetCaption(QStringLiteral("  A rather long option name that does not fit  "));
+    changes = 0;
+    FitLabelCaption(*label, 0);
+    FitLabelCaption(*label);
+    EXPECT_EQ(label->Caption(), "  A rather long option name that does not fit  ");
+    EXPECT_EQ(label->geometry(), QRect(100, 20, 120, 18));
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FitFixture, MinusOneFitsTheCurrentWidthWithoutResizing)
+{
+    const QString full = QStringLiteral("A rather long option name that does not fit");
+    label->SetCaption(full);
+    FitLabelCaption(*label, -1);
+    const QString caption = label->Caption();
+    ASSERT_TRUE(caption.endsWith(Ellipsis)) << caption.toStdString();
+    EXPECT_LE(Width(label->font(), caption + "SS"), 120);
+    // Up to the next character that is not a space, it would not have fitted.
+    qsizetype next = caption.size() - 1;
+    while (full.at(next) == u' ')
+        ++next;
+    EXPECT_GT(Width(label->font(), full.left(next + 1) + Ellipsis + "SS"), 120);
+    EXPECT_EQ(label->geometry(), QRect(100, 20, 120, 18));
+    EXPECT_EQ(fontCalc->font(), label->font()) << "measured in txtFontCalc with the label's font";
+}
+
+TEST_F(FitFixture, FittingCaptionIsLeftUntrimmed)
+{
+    label->SetCaption(QStringLiteral(" Cost "));
+    changes = 0;
+    FitLabelCaption(*label, -1);
+    EXPECT_EQ(label->Caption(), " Cost ");
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FitFixture, OneCharacterIsNeverShortened)
+{
+    label->SetCaption(QStringLiteral("W"));
+    FitLabelCaption(*label, 1);
+    EXPECT_EQ(label->Caption(), "W");
+    EXPECT_EQ(label->width(), Width(label->font(), QStringLiteral("WSS")));
+}
+
+TEST_F(FitFixture, ShortenedTextLosesTrailingSpacesBeforeTheEllipsis)
+{
+    label->SetCaption(QStringLiteral("Ab cdefghijklmnop"));
+    const int limit = Width(label->font(), QStringLiteral("Ab c") + Ellipsis + "SS") - 1;
+    FitLabelCaption(*label, limit);
+    EXPECT_EQ(label->Caption(), "Ab" + Ellipsis);
+    EXPECT_EQ(changes, 2); // the caption set by the test, then the shortened one
+}
+
+TEST_F(FitFixture, PositiveLimitResizesByAlignment)
+{
+    const QString text = QStringLiteral("Price");
+    const int w = Width(label->font(), text + "SS");
+
+    label->SetCaption(text);
+    label->SetAlignment(0);
+    FitLabelCaption(*label, 500);
+    EXPECT_EQ(label->geometry(), QRect(100, 20, w, 18));
+
+    label->setGeometry(100, 20, 120, 18);
+    label->SetAlignment(1);
+    FitLabelCaption(*label, 500);
+    EXPECT_EQ(label->geometry(), QRect(220 - w, 20, w, 18)) << "right edge kept";
+
+    label->setGeometry(100, 20, 120, 18);
+    label->SetAlignment(2);
+    FitLabelCaption(*label, 500);
+    EXPECT_EQ(label->x(), int(std::nearbyint(100 + 60 - w / 2.0))) << "centre kept";
+    EXPECT_EQ(label->width(), w);
+    EXPECT_EQ(label->Caption(), text);
+}
