@@ -184,7 +184,7 @@ QVariant cRegistry::Value()
     case REG_MULTI_SZ:
         return storedText(value->data);
     case REG_EXPAND_SZ:
-        return ExpandEnvironmentStrings(storedText(value->data));
+        return ExpandEnvironmentVariables(storedText(value->data));
     case REG_DWORD:
         return storedNumber(value->data, false);
     case REG_DWORD_BIG_ENDIAN:
@@ -375,7 +375,7 @@ void cRegistry::SetValueEx(int32_t classKey, const QString &sectionKey, const QS
         SetValue(newValue);
 }
 
-QString ExpandEnvironmentStrings(const QString &text)
+QString ExpandEnvironmentVariables(const QString &text)
 {
     QString result;
     qsizetype pos = 0;

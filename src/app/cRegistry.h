@@ -82,4 +82,4 @@ private:
 
 // %NAME% replaced by the variable NAME of the process environment; a name that is not
 // set, and a lone "%", stay as written.
-QString ExpandEnvironmentStrings(const QString &text);
+QString ExpandEnvironmentVariables(const QString &text);

@@ -87,8 +87,8 @@ TEST_F(cRegistryTest, ExpandableTextReadsWithTheEnvironmentFilledIn)
     registry.SetValue("%VELTRANE_TEST_PLACE%/x %VELTRANE_TEST_UNSET% 5%");
     EXPECT_EQ(registry.Value(), QVariant("/srv/data/x %VELTRANE_TEST_UNSET% 5%"));
     EXPECT_EQ(registry.ValueType(), REG_EXPAND_SZ);
-    EXPECT_EQ(ExpandEnvironmentStrings("%%VELTRANE_TEST_PLACE%"), "%%VELTRANE_TEST_PLACE%");
-    EXPECT_EQ(ExpandEnvironmentStrings("a%VELTRANE_TEST_PLACE%%VELTRANE_TEST_PLACE%"), "a/srv/data/srv/data");
+    EXPECT_EQ(ExpandEnvironmentVariables("%%VELTRANE_TEST_PLACE%"), "%%VELTRANE_TEST_PLACE%");
+    EXPECT_EQ(ExpandEnvironmentVariables("a%VELTRANE_TEST_PLACE%%VELTRANE_TEST_PLACE%"), "a/srv/data/srv/data");
 }
 
 TEST_F(cRegistryTest, ReadsEachTypeAsStored)
