@@ -1,5 +1,6 @@
 #include "io/TextFileReader.h"
 #include "support/VeltraneError.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,6 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
-
-namespace {
-QString WriteBytes(const QTemporaryDir &dir, const QByteArray &bytes)
-{
-    const QString name = dir.filePath("file.txt");
-    QFile file(name);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return name;
-}
-} // namespace
 
 TEST(TextFileReader, DecodesUtf8AndSkipsItsByteOrderMark)
 {
@@ -54,8 +44,9 @@ TEST(TextFileReader, EveryKindOfLineEndEndsALine)
 TEST(TextFileReader, ReadsWholeFiles)
 {
     QTemporaryDir dir;
-    const QByteArray big = QByteArray(200000, 'x') + "\r\nend";
-    const QStringList lines = TextFileReader::ReadTextLines(WriteBytes(dir, big), "veltrane.Test");
+    const QString name = dir.filePath("file.txt");
+    ASSERT_TRUE(WriteFileBytes(name, QByteArray(200000, 'x') + "\r\nend"));
+    const QStringList lines = TextFileReader::ReadTextLines(name, "veltrane.Test");
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0].size(), 200000);
     EXPECT_EQ(lines[1], "end");
