@@ -111,6 +111,8 @@ void cDIBSection::LoadPictureBlt(const QImage &source, int32_t sourceLeft, int32
         height = Height();
     // Parts outside the source come in black, as from an empty bitmap.
     const QImage part = source.copy(sourceLeft, sourceTop, width, height).convertToFormat(QImage::Format_BGR888);
+    if (part.isNull())
+        return; // no source picture: nothing to copy
     const int32_t rows = std::min(height, Height());
     const int32_t rowBytes = std::min(width, Width()) * 3;
     for (int32_t y = 0; y < rows; ++y)

@@ -150,6 +150,10 @@ TEST(cDIBSection, BlitsCopyRegionsAndCombineWithRasterOperations)
     EXPECT_EQ(StoredColour(dib, 2, 0), QColor(250, 250, 240));
     EXPECT_EQ(StoredColour(dib, 0, 1), QColor(250, 250, 240));
 
+    // Without a source picture nothing changes.
+    dib.LoadPictureBlt(QImage(), 0, 0);
+    EXPECT_EQ(StoredColour(dib, 0, 0), QColor(1, 2, 3));
+
     // SRCINVERT (source XOR destination) and SRCAND (source AND destination).
     dib.LoadPictureBlt(picture, 10, 5, -1, -1, 0x660046);
     EXPECT_EQ(StoredColour(dib, 5, 3), QColor(0, 0, 0));
