@@ -1,7 +1,9 @@
 #include "gfx/PictureBox.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
+#include <QDesktopServices>
 #include <QPainter>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -17,6 +19,16 @@ struct RampWindow : QWidget
         for (int x = 0; x < width(); ++x)
             painter.fillRect(x, 0, 1, height(), QColor(x % 256, 10, 20));
     }
+};
+
+// Receives the addresses the desktop would open.
+struct UrlCatcher : QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
 };
 
 } // namespace
@@ -68,3 +80,15 @@ TEST(WindowOperations, CopyParentBackgroundShowsTheParentBehindAControl)
 
     CopyParentBackground(nullptr, 0);
 }
+
+TEST(WindowOperations, ShellOpenURLHandsTheAddressToTheDesktop)
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    ShellOpenURL(nullptr, QStringLiteral("https://veltrane.example/help/index.html"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(catcher.opened.first(), QUrl(QStringLiteral("https://veltrane.example/help/index.html")));
+}
+
+#include "WindowOperationsTest.moc"
