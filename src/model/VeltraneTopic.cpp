@@ -92,12 +92,7 @@ void VeltraneTopic::AddAttribute(const QString &name)
     // The new attribute takes part in DefaultWeighting with weighting 0, so the result
     // is the mean of the weightings the topic had before.
     m_attributes.append({name, 0});
-    try {
-        pSetWeighting(id, DefaultWeighting(), false);
-    } catch (...) {
-        m_attributes.removeLast();
-        throw;
-    }
+    pSetWeighting(id, DefaultWeighting(), false); // a mean of values in 0..1 always passes
     for (TopicOption &option : m_options)
         option.Ratings.append(DefaultRating);
 }
