@@ -1,10 +1,13 @@
 #include "TextFileReader.h"
 
+#include "support/LargeBuffer.h"
 #include "support/VeltraneError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -12,10 +15,6 @@
 namespace TextFileReader {
 
 namespace {
-
-// Nothing this program reads comes near this; it keeps a stray device or huge file
-// from exhausting memory.
-constexpr qsizetype MaxFileSize = 64 * 1024 * 1024;
 
 // Windows-1252 at 0x80..0x9F; the five unassigned bytes keep their C1 code points.
 constexpr char16_t Windows1252High[32] = {
@@ -77,7 +76,7 @@ QStringList SplitLines(QStringView text)
     return lines;
 }
 
-QString ReadTextFile(const QString &fileName, const QString &errorSource)
+QByteArray ReadFileBytes(const QString &fileName, const QString &errorSource, qsizetype maxFileSize)
 {
     // Plain C I/O, because the failure must carry the system's own error number.
     errno = 0;
@@ -89,20 +88,32 @@ QString ReadTextFile(const QString &fileName, const QString &errorSource)
     if (!file)
         throw VeltraneError::fromErrno(errno != 0 ? errno : ENOENT, errorSource);
 
+    // Read straight into room for the whole file (and one byte more, to meet its end);
+    // the room grows only for a file that grew meanwhile or has no size (a pipe).
     QByteArray bytes;
-    char buffer[65536];
+    bytes.resize(qsizetype(std::min<qint64>(QFileInfo(fileName).size(), maxFileSize)) + 1);
+    AdviseLargeBuffer(bytes.data(), std::size_t(bytes.size()));
+    qsizetype used = 0;
     for (;;) {
+        if (used == bytes.size())
+            bytes.resize(std::min(2 * used + 65536, maxFileSize + 1));
         errno = 0;
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        const std::size_t got = std::fread(bytes.data() + used, 1, std::size_t(bytes.size() - used), file.get());
         if (got == 0)
             break;
-        if (bytes.size() + qsizetype(got) > MaxFileSize)
+        used += qsizetype(got);
+        if (used > maxFileSize)
             throw VeltraneError::fromErrno(EFBIG, errorSource);
-        bytes.append(buffer, qsizetype(got));
     }
+    bytes.resize(used);
     if (std::ferror(file.get()))
         throw VeltraneError::fromErrno(errno != 0 ? errno : EIO, errorSource);
-    return DecodeText(bytes);
+    return bytes;
+}
+
+QString ReadTextFile(const QString &fileName, const QString &errorSource)
+{
+    return DecodeText(ReadFileBytes(fileName, errorSource));
 }
 
 QStringList ReadTextLines(const QString &fileName, const QString &errorSource)

@@ -18,6 +18,16 @@ QString DecodeText(QByteArrayView bytes);
 // "a\r\nb\r\n" and "a\r\nb" both give "a", "b"; the empty text gives no lines.
 QStringList SplitLines(QStringView text);
 
+// The largest file read unless told otherwise: nothing the program reads comes near
+// it, and it keeps a stray device or huge file from exhausting memory.
+inline constexpr qsizetype DefaultMaxFileSize = 64 * 1024 * 1024;
+
+// The bytes of a whole file, for readers that decode large files their own way. Throws
+// VeltraneError with the system's error number and text (errno) and the given source
+// when the file cannot be read, and EFBIG when it is larger than maxFileSize.
+QByteArray ReadFileBytes(const QString &fileName, const QString &errorSource,
+                         qsizetype maxFileSize = DefaultMaxFileSize);
+
 // The decoded contents of a whole file. Throws VeltraneError with the system's error
 // number and text (errno) and the given source when the file cannot be read.
 QString ReadTextFile(const QString &fileName, const QString &errorSource);

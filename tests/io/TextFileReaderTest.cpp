@@ -70,3 +70,21 @@ TEST(TextFileReader, FailuresCarryTheSystemErrorNumberAndText)
         EXPECT_EQ(error.number(), EISDIR);
     }
 }
+
+TEST(TextFileReader, FileBytesUpToTheirLimit)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("five.txt");
+    ASSERT_TRUE(WriteFileBytes(name, "12345"));
+    EXPECT_EQ(TextFileReader::ReadFileBytes(name, "veltrane.Test", 5), "12345");
+    try {
+        TextFileReader::ReadFileBytes(name, "veltrane.Test", 4);
+        FAIL() << "no error";
+    } catch (const VeltraneError &error) {
+        EXPECT_EQ(error.number(), EFBIG);
+    }
+#ifdef Q_OS_LINUX
+    // A file that reports no size is read to its end all the same.
+    EXPECT_TRUE(TextFileReader::ReadFileBytes("/proc/self/status", "veltrane.Test").contains("Name:"));
+#endif
+}
