@@ -1,0 +1,276 @@
+#include "modLoadSave.h"
+
+#include "io/INIFile.h"
+#include "io/WindowHooks.h"
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/CommonDialog.h"
+#include "support/MsgBox.h"
+#include "support/VariantConversion.h"
+#include "support/VeltraneError.h"
+#include "support/modPath.h"
+
+#include <limits>
+#include <new>
+
+namespace modLoadSave {
+
+namespace {
+
+const QString OpenFilter = QStringLiteral("Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv");
+const QString SaveFilter = OpenFilter
+    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
+constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
+
+QString errorSource()
+{
+    return ErrorSource("modLoadSave");
+}
+
+void showFileError(const QString &headline, int32_t number, const QString &description)
+{
+    MsgBox(headline + QStringLiteral("\r\rError ") + QString::number(number) + u'\r' + description,
+           vbCritical, modParameters::ProductTitle);
+}
+
+// A count as the file gives it: a whole number in 16 bits.
+int16_t requiredCount(const INIFile &ini, const QString &key)
+{
+    const int32_t count = VariantToLong(ini.GetParameterValue(QStringLiteral("Topic"), key));
+    if (count < std::numeric_limits<int16_t>::min() || count > std::numeric_limits<int16_t>::max())
+        throw VeltraneError(6, errorSource(), QStringLiteral("Overflow"));
+    return int16_t(count);
+}
+
+double requiredNumber(const INIFile &ini, const QString &section, const QString &key)
+{
+    const std::optional<double> number = ini.GetNumericParameterValue(section, key);
+    if (!number)
+        throw VeltraneError(13, errorSource(),
+                            QStringLiteral("Type mismatch: %1 in [%2] is missing or not a number").arg(key, section));
+    return *number;
+}
+
+// Shows the dialog; the chosen name, or nothing when the user cancelled.
+std::optional<QString> chooseFile(CommonDialog &dialog, bool save)
+{
+    dialog.SetInitDir(modParameters::LastUsedDir);
+    dialog.SetCancelError(true);
+    if (windowHooks().dialogOwner)
+        dialog.SetOwner(windowHooks().dialogOwner());
+    try {
+        save ? dialog.ShowSave() : dialog.ShowOpen();
+    } catch (const VeltraneError &error) {
+        if (error.number() == cdlCancel)
+            return std::nullopt;
+        throw;
+    }
+    return dialog.FileName();
+}
+
+bool isSettingsDialogLoaded()
+{
+    return windowHooks().isFormLoaded && windowHooks().isFormLoaded(QStringLiteral("frmOptions"));
+}
+
+} // namespace
+
+void ShowSaveError(int32_t number, const QString &description)
+{
+    showFileError(QStringLiteral("An error occurred whilst saving the file!"), number, description);
+}
+
+void ShowLoadError(int32_t number, const QString &description)
+{
+    showFileError(QStringLiteral("An error occurred whilst loading the file!"), number, description);
+}
+
+void ShowExtraItemsIgnored()
+{
+    MsgBox(QStringLiteral("The file contained more options/attributes than this version of Veltrane can display.  "
+                          "These extra options/attributes have been ignored."),
+           vbInformation, modParameters::ProductTitle);
+}
+
+bool NormaliseSettingOf(const std::shared_ptr<VeltraneTopic> &replaced)
+{
+    const VeltraneTopic *setting = replaced ? replaced.get() : modParameters::CurrentTopic.get();
+    return setting && setting->NormaliseWeights();
+}
+
+bool ReportingLoadFailures(const std::function<bool()> &load)
+{
+    try {
+        return load();
+    } catch (const VeltraneError &error) {
+        ShowLoadError(error.number(), error.description());
+    } catch (const std::bad_alloc &) {
+        ShowLoadError(7, QStringLiteral("Out of memory"));
+    }
+    return false;
+}
+
+bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
+{
+    INIFile ini;
+    ini.AddComment(QString());
+    ini.AddComment(modParameters::ProductTitle + QStringLiteral(" - Parameter Settings"));
+    ini.AddComment(QString());
+    ini.AddComment(
+        QStringLiteral("Be careful when hand editing this file - incorrect entries may cause unwanted behaviour!"));
+    ini.AddComment(QString());
+
+    ini.UseSection(QStringLiteral("Veltrane"));
+    ini.AddParameter(QStringLiteral("AppVersion"), modParameters::AppVersion);
+
+    ini.UseSection(QStringLiteral("Topic"));
+    ini.AddParameter(QStringLiteral("Name"), topic.Title());
+    ini.AddParameter(QStringLiteral("TotalOptions"), QString::number(topic.TotalOptions()));
+    ini.AddParameter(QStringLiteral("TotalAttributes"), QString::number(topic.TotalAttributes()));
+    ini.AddParameter(QStringLiteral("InvertWeights"),
+                     topic.InvertWeights() ? QStringLiteral("True") : QStringLiteral("False"));
+
+    ini.UseSection(QStringLiteral("Attributes"));
+    for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute) {
+        ini.AddParameter(QStringLiteral("Attribute%1_Name").arg(attribute), topic.GetAttributeName(attribute));
+        ini.AddNumericParameter(QStringLiteral("Attribute%1_Weighting").arg(attribute), topic.GetWeighting(attribute));
+    }
+    for (int16_t option = 0; option < topic.TotalOptions(); ++option) {
+        ini.UseSection(QStringLiteral("Option%1").arg(option));
+        ini.AddParameter(QStringLiteral("Name"), topic.GetOptionName(option));
+        for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute)
+            ini.AddNumericParameter(QStringLiteral("Rating%1").arg(attribute), topic.GetRating(option, attribute));
+    }
+
+    if (!ini.WriteFile(fileName)) {
+        ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
+        return false;
+    }
+    modParameters::TopicChanged = false;
+    return true;
+}
+
+bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic)
+{
+    return ReportingLoadFailures([&] {
+        INIFile ini;
+        ini.ReadFile(fileName);
+
+        auto loaded = std::make_shared<VeltraneTopic>();
+        loaded->SetRounding(3);
+        loaded->SetTitle(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Name")));
+        loaded->SetDescription(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Description")));
+
+        // Counts beyond the limits are cut before the topic grows to them; the elements
+        // past the limits are never read.
+        const int16_t options = requiredCount(ini, QStringLiteral("TotalOptions"));
+        const int16_t attributes = requiredCount(ini, QStringLiteral("TotalAttributes"));
+        loaded->SetTotalOptions(std::min(options, modParameters::MaxOptions));
+        loaded->SetTotalAttributes(std::min(attributes, modParameters::MaxAttributes));
+        loaded->SetInvertWeights(
+            VariantToBool(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("InvertWeights"))));
+        const bool cut = options > modParameters::MaxOptions || attributes > modParameters::MaxAttributes;
+
+        const QString attributesSection = QStringLiteral("Attributes");
+        for (int16_t attribute = 0; attribute < loaded->TotalAttributes(); ++attribute) {
+            loaded->SetAttributeName(
+                attribute, ini.GetParameterValue(attributesSection, QStringLiteral("Attribute%1_Name").arg(attribute)));
+            const double weighting =
+                requiredNumber(ini, attributesSection, QStringLiteral("Attribute%1_Weighting").arg(attribute));
+            if (!(weighting >= 0 && weighting <= 1)) {
+                MsgBox(QStringLiteral("Invalid weighting for attribute %1.\r\rUnable to load file.").arg(attribute),
+                       vbCritical, modParameters::ProductTitle);
+                return false;
+            }
+            loaded->SetWeighting(attribute, weighting);
+        }
+
+        for (int16_t option = 0; option < loaded->TotalOptions(); ++option) {
+            const QString section = QStringLiteral("Option%1").arg(option);
+            loaded->SetOptionName(option, ini.GetParameterValue(section, QStringLiteral("Name")));
+            for (int16_t attribute = 0; attribute < loaded->TotalAttributes(); ++attribute) {
+                const double rating = requiredNumber(ini, section, QStringLiteral("Rating%1").arg(attribute));
+                if (!(rating >= 0 && rating <= 1)) {
+                    MsgBox(QStringLiteral("Invalid rating for attribute %1, option %2.\r\rUnable to load file.")
+                               .arg(attribute)
+                               .arg(option),
+                           vbCritical, modParameters::ProductTitle);
+                    return false;
+                }
+                loaded->SetRating(option, attribute, rating);
+            }
+        }
+
+        // The setting is taken last, so that every weighting above was stored as read.
+        loaded->SetNormaliseWeights(NormaliseSettingOf(topic));
+        topic = std::move(loaded);
+        if (cut)
+            ShowExtraItemsIgnored();
+        return true;
+    });
+}
+
+bool SaveTopicAs(const VeltraneTopic &topic)
+{
+    CommonDialog dialog;
+    dialog.SetFlags(SaveFlags);
+    QString initialName = topic.Title();
+    dialog.SetFileName(MakeValidFileName(initialName));
+    dialog.SetFilter(SaveFilter);
+    const std::optional<QString> chosen = chooseFile(dialog, true);
+    if (!chosen)
+        return false;
+    const QString &fileName = *chosen;
+    modParameters::LastUsedDir = GetFolderOfPath(fileName);
+
+    const QString extension = fileName.right(4);
+    if (extension == u".csv")
+        return ExportTopicCSV(fileName, topic);
+    if (extension == u".jpg" || extension == u".bmp") {
+        // A screenshot leaves the topic unsaved, so it reports false: a caller about to
+        // discard the topic must not take the picture for a save.
+        if (windowHooks().saveScreenshot)
+            windowHooks().saveScreenshot(fileName, extension == u".jpg");
+        return false;
+    }
+    return SaveTopicFile(fileName, topic);
+}
+
+bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
+{
+    CommonDialog dialog;
+    dialog.SetFlags(OpenFlags);
+    dialog.SetFileName(QString());
+    dialog.SetFilter(OpenFilter);
+    const std::optional<QString> chosen = chooseFile(dialog, false);
+    if (!chosen)
+        return false;
+    const QString &fileName = *chosen;
+    modParameters::LastUsedDir = GetFolderOfPath(fileName);
+    if (isSettingsDialogLoaded() && windowHooks().hideSettingsDialog)
+        windowHooks().hideSettingsDialog();
+
+    const bool loaded =
+        fileName.right(4) == u".csv" ? ImportTopicCSV(fileName, topic) : LoadTopicFile(fileName, topic);
+    if (loaded)
+        modParameters::TopicChanged = false;
+    return loaded;
+}
+
+bool CheckSaveTopic(const VeltraneTopic &topic)
+{
+    if (!modParameters::TopicChanged)
+        return true;
+    switch (MsgBox(QStringLiteral("Do you want to save this topic first?"), vbYesNoCancel + vbQuestion,
+                   QStringLiteral("Save Topic"))) {
+    case vbYes:
+        return SaveTopicAs(topic);
+    case vbNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace modLoadSave

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "io/modLoadSaveCSV.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class VeltraneTopic;
+
+// Topic files and the open and save dialogs that lead to them and to the CSV export
+// and import. Every failure is shown to the user here; the results say whether the
+// topic was saved or loaded.
+namespace modLoadSave {
+
+// Writes the topic as a topic file. False (after a message) when it cannot be written;
+// the previous file is then left as it was. Clears TopicChanged on success.
+bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic);
+
+// Reads a topic file into a new topic that replaces `topic` only when every value was
+// accepted; on any failure a message is shown and `topic` stays as it was.
+bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic);
+
+// The Save dialog, then the topic file, the CSV export or a screenshot by the chosen
+// extension. True only when the topic itself was saved (a screenshot is not a save).
+bool SaveTopicAs(const VeltraneTopic &topic);
+
+// The Open dialog, then the topic file or the CSV import by the chosen extension. On
+// success `topic` is the new one and TopicChanged is cleared.
+bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic);
+
+// Asks whether to save unsaved changes first; true when the caller may discard the topic.
+bool CheckSaveTopic(const VeltraneTopic &topic);
+
+// The messages of a file that could not be written or read, with the failure's code
+// and description.
+void ShowSaveError(int32_t number, const QString &description);
+void ShowLoadError(int32_t number, const QString &description);
+
+// The information that a file held more options or attributes than can be shown.
+void ShowExtraItemsIgnored();
+
+// The NormaliseWeights setting a loaded or imported topic takes over: that of the topic
+// it replaces (else of the current topic), since the files do not store it.
+bool NormaliseSettingOf(const std::shared_ptr<VeltraneTopic> &replaced);
+
+// Runs a load or import: a failure it raises is shown as the load-error message and
+// gives false.
+bool ReportingLoadFailures(const std::function<bool()> &load);
+
+} // namespace modLoadSave
