@@ -1,9 +1,10 @@
 #pragma once
 
+#include "MsgBoxRecorder.h"
+#include "TestFiles.h"
 #include "app/RegistryStore.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
-#include "support/MsgBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,53 +25,13 @@ protected:
             dir.remove(name);
     }
 
-    static QByteArray HiveBytes(int32_t hive)
-    {
-        QFile file(RegistryStore::HiveFilePath(hive));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray HiveBytes(int32_t hive) { return FileBytes(RegistryStore::HiveFilePath(hive)); }
 
     static void WriteHiveBytes(int32_t hive, const QByteArray &bytes)
     {
         QDir().mkpath(RegistryStore::Directory());
-        QFile file(RegistryStore::HiveFilePath(hive));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        ASSERT_TRUE(WriteFileBytes(RegistryStore::HiveFilePath(hive), bytes));
     }
-};
-
-// Answers every message box from a queue (Yes or OK when it runs dry) and keeps what
-// was shown.
-class MsgBoxRecorder
-{
-public:
-    struct Box
-    {
-        QString prompt;
-        int buttons;
-        QString title;
-    };
-
-    explicit MsgBoxRecorder(QList<int> answers = {})
-        : m_answers(std::move(answers))
-    {
-        SetMsgBoxHandler([this](const QString &prompt, int buttons, const QString &title) {
-            boxes.append({prompt, buttons, title});
-            if (!m_answers.isEmpty())
-                return m_answers.takeFirst();
-            return (buttons & 7) == vbYesNo || (buttons & 7) == vbYesNoCancel ? int(vbYes) : int(vbOK);
-        });
-    }
-    ~MsgBoxRecorder() { SetMsgBoxHandler({}); }
-    MsgBoxRecorder(const MsgBoxRecorder &) = delete;
-    MsgBoxRecorder &operator=(const MsgBoxRecorder &) = delete;
-
-    void answer(QList<int> answers) { m_answers = std::move(answers); }
-
-    QList<Box> boxes;
-
-private:
-    QList<int> m_answers;
 };
 
 // An empty store, a message box recorder, and the program-wide state and window hooks

@@ -1,0 +1,221 @@
+#include "modStartup.h"
+
+#include "app/ProgramSettings.h"
+#include "app/cRegistry_Wrapper.h"
+#include "io/WindowHooks.h"
+#include "io/modLoadSave.h"
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/MsgBox.h"
+#include "support/VeltraneError.h"
+#include "support/libmodCommandLine.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstring>
+#include <optional>
+
+namespace modStartup {
+
+namespace {
+
+const QString VendorKey = QStringLiteral("Software\\Tormask");
+
+// An ordinary file as the command line may name it: a regular file or a link to one,
+// not a folder and not hidden.
+bool isExistingFile(const QString &name)
+{
+    const QFileInfo info(name);
+    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+}
+
+void commandLineMessage(const QString &text)
+{
+    MsgBox(text, vbExclamation | vbOKOnly);
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: veltrane [TOPIC.vtp]\n"
+        "       veltrane /uninstall\n"
+        "\n"
+        "Veltrane weighs the options of a decision against the attributes that matter.\n"
+        "\n"
+        "  TOPIC.vtp    open this topic file\n"
+        "  /uninstall   remove Veltrane's settings from the registry store and end\n"
+        "  --help       show this help and end\n"
+        "  --version    show the version and end\n"
+        "\n"
+        "Settings are kept in $VELTRANE_REGISTRY_DIR when it is set,\n"
+        "otherwise in $XDG_CONFIG_HOME/veltrane/registry (~/.config/veltrane/registry).\n");
+}
+
+} // namespace
+
+bool PrintHelpOrVersion(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const bool help = std::strcmp(argv[i], "--help") == 0;
+        if (help || std::strcmp(argv[i], "--version") == 0) {
+            QTextStream out(stdout);
+            if (help)
+                out << helpText();
+            else
+                out << modParameters::ProductTitle << ' ' << modParameters::AppVersion << '\n';
+            return true;
+        }
+    }
+    return false;
+}
+
+int Main(int argc, char **argv)
+{
+    using namespace modParameters;
+    IsStarting = true;
+    ProductTitle = QStringLiteral("Veltrane");
+    QCoreApplication::setApplicationName(ProductTitle);
+    ProgramSettings::ReadLastUsedDir();
+
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    UninstallRequested = false;
+    ProcessCommandLine(arguments);
+    if (UninstallRequested) {
+        Uninstall();
+        return 0;
+    }
+
+    ProgramSettings::ReadDisplaySettings();
+    TopicChanged = false;
+    CurrentTopic = std::make_shared<VeltraneTopic>();
+    CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
+    MaxOptions = 10;
+    MaxAttributes = 10;
+
+    const WindowHooks &hooks = windowHooks();
+    if (!hooks.loadMainWindow) {
+        QTextStream(stderr) << "veltrane: this build has no main window\n";
+        return 1;
+    }
+    const bool loaded = hooks.loadMainWindow();
+    IsStarting = false;
+    if (!loaded)
+        return 1;
+    // The start dialog may already have closed the window again.
+    if (hooks.isFormLoaded && !hooks.isFormLoaded(QStringLiteral("frmMain")))
+        return 0;
+    return QCoreApplication::exec();
+}
+
+void ProcessCommandLine(const QStringList &arguments)
+{
+    using namespace modParameters;
+    if (arguments.isEmpty())
+        return;
+    if (arguments.size() > 1) {
+        commandLineMessage(InvalidArgumentCountMessage);
+        return;
+    }
+    const QString &argument = arguments.first();
+    if (argument.toLower() == QLatin1String("/uninstall")) {
+        UninstallRequested = true;
+        return;
+    }
+    if (!IsValidFileName(argument, true)) {
+        commandLineMessage(InvalidFileNameMessage + argument);
+        return;
+    }
+    if (!isExistingFile(argument)) {
+        commandLineMessage(FileNotFoundMessage + argument);
+        return;
+    }
+    const qsizetype dot = argument.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : argument.mid(dot + 1);
+    if (extension != QLatin1String("vtp")) {
+        commandLineMessage(UnrecognisedFileTypeMessage + argument);
+        return;
+    }
+    CommandLineFile = argument;
+    CommandLineFileType = extension.toUpper();
+}
+
+void Uninstall()
+{
+    if (MsgBox(UninstallQuestion, vbQuestion | vbYesNo) != vbYes)
+        return;
+    try {
+        for (int32_t hive : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+            RegDeleteKeyIfExists(hive, ProgramSettings::Key);
+            if (RegKeyHasNoSubkeys(hive, VendorKey))
+                RegDeleteKeyIfExists(hive, VendorKey);
+        }
+    } catch (const VeltraneError &error) {
+        MsgBox(QStringLiteral("An error occurred whilst removing the settings!\r\rError %1\r%2")
+                   .arg(error.number())
+                   .arg(error.description()),
+               vbCritical);
+    }
+}
+
+void MarkTopicChanged()
+{
+    const WindowHooks &hooks = windowHooks();
+    if (!(hooks.mainWindowIsLoading && hooks.mainWindowIsLoading()))
+        modParameters::TopicChanged = true;
+}
+
+bool SaveProgramSettings()
+{
+    using namespace modParameters;
+    using ProgramSettings::Hive;
+    using ProgramSettings::Key;
+    std::optional<VeltraneError> failure;
+    const auto attempt = [&](const std::function<void()> &write) {
+        try {
+            write();
+        } catch (const VeltraneError &error) {
+            if (!failure)
+                failure = error;
+        }
+    };
+    attempt([] { RegSetString(Hive, Key, QStringLiteral("LastUsedDir"), LastUsedDir); });
+    attempt([] { RegSetBool(Hive, Key, QStringLiteral("ShowSettingsOnNew"), ShowSettingsOnNew, true); });
+    if (CurrentTopic)
+        attempt([] { RegSetBool(Hive, Key, QStringLiteral("NormaliseWeights"), CurrentTopic->NormaliseWeights(), true); });
+    attempt([] { RegSetBool(Hive, Key, QStringLiteral("DisplayAsDecimal"), DisplayAsDecimal, true); });
+    attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowLeft"), WindowLeft, true); });
+    attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowTop"), WindowTop, true); });
+    attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowWidth"), WindowWidth, true); });
+    attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowHeight"), WindowHeight, true); });
+    attempt([] { RegSetBool(Hive, Key, QStringLiteral("Maximized"), Maximized, true); });
+    if (failure) {
+        MsgBox(QStringLiteral("An error occurred whilst saving the settings!\r\rError %1\r%2")
+                   .arg(failure->number())
+                   .arg(failure->description()),
+               vbCritical);
+    }
+    return !failure;
+}
+
+bool QueryUnloadMainWindow(const std::function<void()> &beforeSaving)
+{
+    using modParameters::CurrentTopic;
+    try {
+        if (CurrentTopic && !modLoadSave::CheckSaveTopic(*CurrentTopic))
+            return false;
+    } catch (const VeltraneError &error) {
+        modLoadSave::ShowSaveError(error.number(), error.description());
+        return false;
+    }
+    if (beforeSaving)
+        beforeSaving();
+    SaveProgramSettings();
+    return true;
+}
+
+} // namespace modStartup
