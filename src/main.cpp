@@ -1,20 +1,21 @@
-#include "VeltraneVersion.h"
+#include "app/modStartup.h"
+#include "ui/support/FontSetup.h"
+#include "ui/support/ScreenPresenters.h"
 
-#include <cstdio>
-#include <cstring>
+#include <QApplication>
 
 int main(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Veltrane %s\n", VELTRANE_VERSION_TEXT);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Usage: veltrane [FILE.vtp | /uninstall]\n");
-            return 0;
-        }
-    }
-    std::fprintf(stderr, "veltrane: the main window is not built yet; try --help\n");
-    return 1;
+    // Answered before anything needs a display.
+    if (modStartup::PrintHelpOrVersion(argc, argv))
+        return 0;
+
+    QApplication application(argc, argv); // takes Qt's own arguments out of argv
+
+    // What the window library puts behind the core's hooks, before anything is shown.
+    InstallFontSubstitutions();
+    InstallScreenPresenters();
+    // The main window fills in its hooks here once it exists.
+
+    return modStartup::Main(argc, argv);
 }
