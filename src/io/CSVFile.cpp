@@ -211,5 +211,6 @@ QString CSVFile::GetCellData(int32_t row, int32_t column) const
     QByteArrayView cell = QByteArrayView(m_text).sliced(start, m_cellEnds[index] - start);
     if (cell.size() >= 2 && cell.front() == Quote && cell.back() == Quote)
         cell = cell.sliced(1, cell.size() - 2);
-    return QString::fromUtf8(cell);
+    // Decoded as the text it was cut from: a byte-order mark inside is a character.
+    return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(cell);
 }

@@ -44,14 +44,17 @@ struct FileCloser
 
 QString DecodeText(QByteArrayView bytes)
 {
+    // One byte-order mark is skipped here; a second one is text (Qt's decoders would
+    // drop it too unless told to keep it).
+    constexpr auto KeepMarks = QStringConverter::Flag::ConvertInitialBom;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     else if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringConverter::Utf16LE)(bytes.sliced(2));
+        return QStringDecoder(QStringConverter::Utf16LE, KeepMarks)(bytes.sliced(2));
     else if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringConverter::Utf16BE)(bytes.sliced(2));
+        return QStringDecoder(QStringConverter::Utf16BE, KeepMarks)(bytes.sliced(2));
 
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | KeepMarks);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;

@@ -82,8 +82,10 @@ TEST(CSVFile, LineEndsAndEncodingsFollowTheTextRules)
     EXPECT_EQ(loaded("a\r\n").Rows(), 1);
     EXPECT_EQ(loaded("").Rows(), 0);
 
-    const CSVFile utf8 = loaded("\xEF\xBB\xBF\xC3\xBC" "ber,\xE2\x82\xAC");
+    const CSVFile utf8 = loaded("\xEF\xBB\xBF\xC3\xBC" "ber,\xE2\x82\xAC\n\xEF\xBB\xBFx");
     EXPECT_EQ(rowOf(utf8, 0), QStringList({u"\u00FCber"_qs, u"\u20AC"_qs}));
+    // Only the byte-order mark that starts the file is skipped.
+    EXPECT_EQ(rowOf(utf8, 1), QStringList({u"\uFEFFx"_qs}));
     // Not UTF-8: Windows-1252, as spreadsheets on Windows write it.
     const CSVFile ansi = loaded("\xFC" "ber,\x80");
     EXPECT_EQ(rowOf(ansi, 0), QStringList({u"\u00FCber"_qs, u"\u20AC"_qs}));

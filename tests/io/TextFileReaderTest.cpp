@@ -14,6 +14,7 @@ TEST(TextFileReader, DecodesUtf8AndSkipsItsByteOrderMark)
     EXPECT_EQ(TextFileReader::DecodeText("Caf\xC3\xA9 \xE2\x82\xAC"), QString::fromUtf8("Café €"));
     EXPECT_EQ(TextFileReader::DecodeText("\xEF\xBB\xBFName=A"), "Name=A");
     EXPECT_EQ(TextFileReader::DecodeText("\xEF\xBB\xBF"), "");
+    EXPECT_EQ(TextFileReader::DecodeText("\xEF\xBB\xBF\xEF\xBB\xBFx"), QStringLiteral(u"\uFEFFx"));
     EXPECT_EQ(TextFileReader::DecodeText(""), "");
 }
 
