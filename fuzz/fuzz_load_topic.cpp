@@ -1,0 +1,37 @@
+// Loads arbitrary bytes as a topic file. A load must never crash; a failed load leaves the
+// topic as it was; a loaded topic keeps to the limits and ranges and survives being saved
+// and loaded again unchanged.
+#include "FuzzSupport.h"
+#include "io/modLoadSave.h"
+#include "io/modParameters.h"
+#include "support/MsgBox.h"
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    StartFuzzApplication(argc, argv);
+    SetMsgBoxHandler([](const QString &, int, const QString &) { return int(vbOK); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    auto topic = std::make_shared<VeltraneTopic>();
+    topic->SetNormaliseWeights(size > 0 && (data[0] & 1));
+    const auto before = topic;
+    if (!modLoadSave::LoadTopicFile(FuzzFile(QStringLiteral("input.vtp"), data, size), topic)) {
+        if (topic != before)
+            std::abort();
+        return 0;
+    }
+    if (topic == before || topic->NormaliseWeights() != before->NormaliseWeights())
+        std::abort();
+    CheckLoadedTopic(*topic, modParameters::MaxOptions, modParameters::MaxAttributes);
+
+    topic->SetNormaliseWeights(false);
+    const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);
+    auto again = std::make_shared<VeltraneTopic>();
+    if (!modLoadSave::SaveTopicFile(saved, *topic) || !modLoadSave::LoadTopicFile(saved, again)
+        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic))
+        std::abort();
+    return 0;
+}
