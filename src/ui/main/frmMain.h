@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
 
 #include <QPointer>
@@ -129,9 +130,12 @@ public:
     // Smallest inner size of the window.
     int32_t MinWindowWidth = 0;
     int32_t MinWindowHeight = 0;
-    // The label under the hover highlight and its kind (the remove commands read them).
+    // The control under the hover highlight, and the option and attribute name labels
+    // beside which the remove buttons were last placed (the remove commands read them;
+    // all three are cleared when the highlight is removed).
     QPointer<QWidget> HighlightTarget;
-    int16_t HighlightKind = HighlightPlain;
+    QPointer<VLabel> HighlightedOption;
+    QPointer<VLabel> HighlightedAttribute;
 
     // ---- Composition: control arrays, index mapping, loading mask -----------------------
     void StartLoad();
@@ -196,6 +200,18 @@ public:
     void lblAttribute_Click(int16_t Index);
     void lblWeighting_Click(int16_t Index);
     void lblRating_Click(int16_t Index);
+    // Events of the edit box and the focus catchers.
+    // The key filter; true when the key is consumed.
+    bool txtEditBox_KeyPress(class QKeyEvent *event);
+    void txtEditBox_LostFocus();
+    void txtHiddenButton_GotFocus();
+    void txtTabDetectorForward_GotFocus();
+    void txtTabDetectorBack_GotFocus();
+    void tmrTabFixer_Timer();
+    // A click on the window's background ends an open edit.
+    void Form_Click();
+    // Ends an open edit as losing the focus would, before a command works on the topic.
+    void CommitOpenEdit();
 
     // Connects the command buttons and the keyboard shortcuts.
     void InitCommands();
@@ -207,11 +223,30 @@ public:
     void btnAddAttribute_Click();
     void btnRemoveOption_Click();
     void btnRemoveAttribute_Click();
+    // Ctrl+C: a picture of the window on the clipboard.
+    void CopyPicture();
+    // Captures the inner area into picCapture's picture, without the command buttons, the
+    // panel toggles and the resize grip; an open edit comes back after (frmMain_Capture.cpp).
+    void CaptureWindow();
+    // Installs windowHooks().saveScreenshot: the JPEG and BMP branches of the save dialog.
+    static void InstallScreenshotHook();
+    // The window's key preview: runs a Ctrl shortcut and returns true, else false.
+    bool Form_KeyDown(class QKeyEvent *event);
+
+private:
+    class EditEvents;
+    class ShortcutKeys;
+    bool AcceptsEditCharacter(QChar typed) const;
+    void CommitEditText();
+    const std::vector<VLabel *> *EditArrayOf(const VLabel &label) const;
+
+public:
     // ==========================================================================================
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -224,6 +259,12 @@ private:
     class SuppressHold;
     int SuppressEvents = 0;
     bool Suppressed() const { return SuppressEvents > 0; }
+    // How deeply UpdateSettings runs nested in itself (through caption changes).
+    int RefreshDepth = 0;
+    // Set from load to unload: size limits, moves and activation are handled meanwhile.
+    bool HooksInstalled = false;
+    // The restored size still includes the window frame, which was unknown at the time.
+    bool FrameCorrectionPending = false;
 
     // Re-entry guards of the caption-change handlers.
     bool InTitleChange = false;
@@ -233,8 +274,9 @@ private:
 
     void CreateFixedControls();
     void RestorePlacement();
+    ProgramSettings::WindowState PlacementState() const;
+    void CorrectForFrame();
     void ShowInitialTopic();
-    void TrackPlacement();
 
     // Element creation of the control arrays.
     void CreateAttributeElements(int16_t index);

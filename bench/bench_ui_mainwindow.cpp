@@ -1,0 +1,128 @@
+// The main window's live work on a full 10 x 10 topic: one slider move with everything it
+// sets off (the value stored, every slider and label refreshed, what changed repainted), a
+// repaint of the whole window for comparison, and the rebuild of the control arrays from
+// 1 x 1 to 10 x 10 and back.
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/MsgBox.h"
+#include "ui/main/MeterSlider.h"
+#include "ui/main/frmMain.h"
+#include "ui/support/FontSetup.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+std::shared_ptr<VeltraneTopic> MakeTopic(int options, int attributes)
+{
+    auto topic = std::make_shared<VeltraneTopic>();
+    topic->SetRounding(3);
+    topic->SetTotalAttributes(int16_t(attributes));
+    topic->SetTotalOptions(int16_t(options));
+    for (int i = 0; i < options; ++i) {
+        topic->SetOptionName(int16_t(i), QStringLiteral("Laptop %1").arg(i + 1));
+        for (int j = 0; j < attributes; ++j)
+            topic->SetRating(int16_t(i), int16_t(j), ((i * 7 + j * 3) % 10) / 10.0);
+    }
+    for (int j = 0; j < attributes; ++j)
+        topic->SetAttributeName(int16_t(j), QStringLiteral("Criterion %1").arg(j + 1));
+    return topic;
+}
+
+frmMain &Window()
+{
+    static frmMain *window = [] {
+        modParameters::CurrentTopic = MakeTopic(1, 1);
+        auto *created = new frmMain;
+        created->Form_Load();
+        return created;
+    }();
+    return *window;
+}
+
+void Show(frmMain &window, int options, int attributes)
+{
+    modParameters::CurrentTopic = MakeTopic(options, attributes);
+    window.UpdateSliderArrays(false);
+}
+
+void SliderMoveOn10x10(benchmark::State &state)
+{
+    frmMain &window = Window();
+    Show(window, 10, 10);
+    window.resize(1000, 760);
+    QApplication::processEvents();
+    MeterSlider &slider = *window.sliderRating[45];
+    bool up = true;
+    for (auto _ : state) {
+        QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(&slider, &key);
+        // The window paints what the move changed: the slider, the numbers, the score bars.
+        QApplication::processEvents();
+        up = !up;
+    }
+    state.counters["rating"] = modParameters::CurrentTopic->GetRating(4, 5);
+}
+
+void WholeWindowRepaint(benchmark::State &state)
+{
+    frmMain &window = Window();
+    Show(window, 10, 10);
+    window.resize(1000, 760);
+    QApplication::processEvents();
+    for (auto _ : state)
+        window.repaint();
+}
+
+void UpdateSliderArraysGrow(benchmark::State &state)
+{
+    frmMain &window = Window();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Show(window, 1, 1);
+        modParameters::CurrentTopic = MakeTopic(10, 10);
+        state.ResumeTiming();
+        window.UpdateSliderArrays(false);
+    }
+}
+
+void UpdateSliderArraysShrink(benchmark::State &state)
+{
+    frmMain &window = Window();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Show(window, 10, 10);
+        modParameters::CurrentTopic = MakeTopic(1, 1);
+        state.ResumeTiming();
+        window.UpdateSliderArrays(false);
+    }
+}
+
+} // namespace
+
+BENCHMARK(SliderMoveOn10x10)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(WholeWindowRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(UpdateSliderArraysGrow)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(UpdateSliderArraysShrink)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir registry;
+    qputenv("VELTRANE_REGISTRY_DIR", QFile::encodeName(registry.path()));
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    // No prompt may ever wait for an answer here.
+    SetMsgBoxHandler([](const QString &, int, const QString &) { return int(vbNo); });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,247 @@
+#include "MainWindowArt.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace MainWindowArt {
+
+namespace {
+
+struct Palette
+{
+    QColor faceTop;
+    QColor faceBottom;
+    QColor border;
+    QColor glyph;
+};
+
+QColor mix(const QColor &a, const QColor &b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
+                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+}
+
+QColor grey(const QColor &c)
+{
+    const int level = qGray(c.rgb());
+    // Disabled looks are pale: pull every level towards a light grey.
+    const int pale = 150 + level * 90 / 255;
+    return QColor(pale, pale, pale, c.alpha());
+}
+
+Palette paletteFor(Glyph glyph)
+{
+    switch (glyph) {
+    case Glyph::Add:
+        return {QColor(196, 240, 150), QColor(74, 160, 44), QColor(38, 100, 20), Qt::white};
+    case Glyph::Remove:
+        return {QColor(255, 190, 170), QColor(204, 56, 36), QColor(130, 24, 12), Qt::white};
+    default:
+        return {QColor(242, 249, 255), QColor(150, 198, 245), QColor(48, 88, 150), QColor(24, 54, 112)};
+    }
+}
+
+bool isRound(Glyph glyph)
+{
+    return glyph == Glyph::Add || glyph == Glyph::Remove || glyph == Glyph::Hide || glyph == Glyph::Show;
+}
+
+// Draws the symbol in a 100 x 100 box.
+void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
+{
+    QPen pen(ink, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    switch (glyph) {
+    case Glyph::New: {
+        QPainterPath page;
+        page.moveTo(28, 18);
+        page.lineTo(58, 18);
+        page.lineTo(74, 34);
+        page.lineTo(74, 82);
+        page.lineTo(28, 82);
+        page.closeSubpath();
+        p.setPen(QPen(ink, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::white);
+        p.drawPath(page);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({QPointF(58, 18), QPointF(58, 34), QPointF(74, 34)}));
+        p.setPen(QPen(mix(ink, Qt::white, 0.45), 4, Qt::SolidLine, Qt::RoundCap));
+        for (int y = 48; y <= 70; y += 11)
+            p.drawLine(QPointF(38, y), QPointF(64, y));
+        break;
+    }
+    case Glyph::Load: {
+        p.setPen(QPen(ink, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(255, 222, 120));
+        QPainterPath back;
+        back.moveTo(16, 78);
+        back.lineTo(16, 26);
+        back.lineTo(38, 26);
+        back.lineTo(44, 34);
+        back.lineTo(78, 34);
+        back.lineTo(78, 46);
+        p.drawPath(back);
+        QPainterPath front;
+        front.moveTo(16, 78);
+        front.lineTo(28, 46);
+        front.lineTo(88, 46);
+        front.lineTo(76, 78);
+        front.closeSubpath();
+        p.setBrush(QColor(255, 236, 160));
+        p.drawPath(front);
+        break;
+    }
+    case Glyph::Save: {
+        p.setPen(QPen(ink, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(70, 110, 190));
+        QPainterPath disk;
+        disk.moveTo(20, 20);
+        disk.lineTo(70, 20);
+        disk.lineTo(80, 30);
+        disk.lineTo(80, 80);
+        disk.lineTo(20, 80);
+        disk.closeSubpath();
+        p.drawPath(disk);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(32, 52, 36, 24));
+        p.setBrush(QColor(225, 232, 245));
+        p.drawRect(QRectF(34, 23, 28, 18));
+        p.setBrush(QColor(70, 110, 190));
+        p.drawRect(QRectF(52, 26, 7, 12));
+        break;
+    }
+    case Glyph::Settings: {
+        QPainterPath cog;
+        const int teeth = 8;
+        for (int i = 0; i < teeth * 2; ++i) {
+            const double a0 = (i - 0.5) * M_PI / teeth;
+            const double a1 = (i + 0.5) * M_PI / teeth;
+            const double r = (i % 2 == 0) ? 36 : 27;
+            const QPointF p0(50 + r * std::cos(a0), 50 + r * std::sin(a0));
+            const QPointF p1(50 + r * std::cos(a1), 50 + r * std::sin(a1));
+            if (i == 0)
+                cog.moveTo(p0);
+            else
+                cog.lineTo(p0);
+            cog.lineTo(p1);
+        }
+        cog.closeSubpath();
+        cog.addEllipse(QPointF(50, 50), 11, 11);
+        cog.setFillRule(Qt::OddEvenFill);
+        p.setPen(QPen(ink.darker(120), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(ink);
+        p.drawPath(cog);
+        break;
+    }
+    case Glyph::Add:
+        pen.setWidthF(14);
+        p.setPen(pen);
+        p.drawLine(QPointF(50, 26), QPointF(50, 74));
+        p.drawLine(QPointF(26, 50), QPointF(74, 50));
+        break;
+    case Glyph::Remove:
+        pen.setWidthF(13);
+        p.setPen(pen);
+        p.drawLine(QPointF(32, 32), QPointF(68, 68));
+        p.drawLine(QPointF(68, 32), QPointF(32, 68));
+        break;
+    case Glyph::Hide:
+        pen.setWidthF(12);
+        p.setPen(pen);
+        p.drawPolyline(QPolygonF({QPointF(28, 62), QPointF(50, 38), QPointF(72, 62)}));
+        break;
+    case Glyph::Show:
+        pen.setWidthF(12);
+        p.setPen(pen);
+        p.drawPolyline(QPolygonF({QPointF(28, 40), QPointF(50, 64), QPointF(72, 40)}));
+        break;
+    }
+}
+
+enum class Look { Normal, Over, Down, Disabled };
+
+QImage drawButton(Glyph glyph, int size, Look look)
+{
+    Palette c = paletteFor(glyph);
+    switch (look) {
+    case Look::Normal:
+        break;
+    case Look::Over:
+        c.faceTop = mix(c.faceTop, Qt::white, 0.5);
+        c.faceBottom = mix(c.faceBottom, Qt::white, 0.3);
+        c.border = mix(c.border, QColor(0, 0, 128), 0.4);
+        break;
+    case Look::Down:
+        std::swap(c.faceTop, c.faceBottom);
+        c.faceTop = c.faceTop.darker(110);
+        break;
+    case Look::Disabled:
+        c = {grey(c.faceTop), grey(c.faceBottom), grey(c.border), grey(c.glyph)};
+        break;
+    }
+
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 100.0, size / 100.0);
+    if (look == Look::Down)
+        p.translate(3, 3);
+
+    const QRectF face(4, 4, 90, 90);
+    QLinearGradient gradient(face.topLeft(), face.bottomLeft());
+    gradient.setColorAt(0, c.faceTop);
+    gradient.setColorAt(1, c.faceBottom);
+    p.setPen(QPen(c.border, 6));
+    p.setBrush(gradient);
+    if (isRound(glyph))
+        p.drawEllipse(face);
+    else
+        p.drawRoundedRect(face, 22, 22);
+
+    // A soft shine across the upper half.
+    QLinearGradient shine(0, 8, 0, 50);
+    shine.setColorAt(0, QColor(255, 255, 255, look == Look::Disabled ? 60 : 150));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shine);
+    if (isRound(glyph))
+        p.drawEllipse(QRectF(16, 9, 66, 40));
+    else
+        p.drawRoundedRect(QRectF(12, 9, 74, 40), 16, 16);
+
+    drawGlyph(p, glyph, c.glyph);
+    return image;
+}
+
+} // namespace
+
+ButtonLook ButtonImages(Glyph glyph, int size)
+{
+    return {drawButton(glyph, size, Look::Normal), drawButton(glyph, size, Look::Over),
+            drawButton(glyph, size, Look::Down), drawButton(glyph, size, Look::Disabled)};
+}
+
+QImage ResizeGripImage()
+{
+    QImage image(13, 13, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    // Three rows of raised dots along the diagonal, the classic sizing grip.
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column <= row; ++column) {
+            const int x = 9 - 4 * (row - column);
+            const int y = 9 - 4 * column;
+            p.fillRect(x + 1, y + 1, 2, 2, QColor(255, 255, 255));
+            p.fillRect(x, y, 2, 2, QColor(90, 110, 140));
+        }
+    }
+    return image;
+}
+
+} // namespace MainWindowArt

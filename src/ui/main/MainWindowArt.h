@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+
+// The pictures of the main window's buttons and of its resize grip, drawn by our own
+// code so that they scale cleanly and need no image files.
+namespace MainWindowArt {
+
+enum class Glyph {
+    New,      // a blank page
+    Load,     // an open folder
+    Save,     // a disk
+    Settings, // a cog wheel
+    Add,      // a plus sign on green
+    Remove,   // a cross on red
+    Hide,     // an upward chevron: the panel is shown and can be folded away
+    Show,     // a downward chevron: the panel is folded and can be opened
+};
+
+// The four looks of a picture button: normal, mouse over, pressed and disabled.
+struct ButtonLook
+{
+    QImage picture;
+    QImage overpicture;
+    QImage downpicture;
+    QImage disabledpicture;
+};
+
+// The looks of a square button of side `size` pixels showing `glyph`.
+ButtonLook ButtonImages(Glyph glyph, int size);
+
+// The 13 x 13 grip shown in the window's bottom-right corner.
+QImage ResizeGripImage();
+
+} // namespace MainWindowArt

@@ -1,0 +1,439 @@
+#include "frmMain.h"
+
+#include "frmMain_Internal.h"
+#include "gfx/ColourValue.h"
+#include "gfx/modFormElements.h"
+#include "io/WindowHooks.h"
+#include "io/modLoadSave.h"
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "app/ProgramSettings.h"
+#include "app/modStartup.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MainWindowArt.h"
+#include "ui/main/MeterSlider.h"
+#include "ui/main/ShapeControl.h"
+#include "ui/main/VLabel.h"
+#include "ui/support/AppIcon.h"
+#include "ui/support/libmodTextMetrics.h"
+#include "ui/support/libmodUnsorted_ui.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+QPointer<frmMain> LoadedMainWindow;
+
+constexpr int CommandButtonSize = 28;
+constexpr int SmallButtonSize = 18;
+constexpr int RemoveButtonSize = 16;
+constexpr int HeadingWidth = 100;
+
+ImageButton *makeButton(QWidget *parent, const char *name, MainWindowArt::Glyph glyph, int size,
+                        const QString &toolTip = {})
+{
+    auto *button = new ImageButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    const MainWindowArt::ButtonLook look = MainWindowArt::ButtonImages(glyph, size);
+    button->SetPicture(look.picture);
+    button->SetOverPicture(look.overpicture);
+    button->SetDownPicture(look.downpicture);
+    button->SetDisabledPicture(look.disabledpicture);
+    button->resize(size, size);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+VLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QFont &font,
+                  int width)
+{
+    auto *label = new VLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->resize(width, QFontMetrics(font).height());
+    return label;
+}
+
+QLineEdit *makeTextBox(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QSize screenSize(const QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(frmMain::DesignWidth, frmMain::DesignHeight);
+}
+
+QMargins frameMargins(const QWidget &window)
+{
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+} // namespace
+
+QFont frmMainFonts::Comic(double points, bool bold)
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+frmMain::frmMain(QWidget *parent) : PictureBox(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(modParameters::ProductTitle);
+    setWindowIcon(AppIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    SetAutoRedraw(true);
+    SetBackColor(modFormElements::BackgroundBaseColour);
+    // The window's own font, which the value labels use.
+    setFont(frmMainFonts::Comic(8.25, false));
+    resize(DesignWidth, DesignHeight);
+
+    CreateFixedControls();
+    InitEditing();
+    InitCommands();
+}
+
+frmMain::~frmMain() = default;
+
+frmMain *frmMain::Instance()
+{
+    return LoadedMainWindow.data();
+}
+
+void frmMain::CreateFixedControls()
+{
+    using MainWindowArt::Glyph;
+
+    // The focus catchers of in-place editing and the measuring box stay out of sight.
+    txtTabDetectorBack = makeTextBox(this, "txtTabDetectorBack");
+    txtEditBox = makeTextBox(this, "txtEditBox");
+    txtEditBox->setMaxLength(100);
+    txtEditBox->setFrame(false);
+    txtEditBox->hide();
+    txtTabDetectorForward = makeTextBox(this, "txtTabDetectorForward");
+    setTabOrder(txtTabDetectorBack, txtEditBox);
+    setTabOrder(txtEditBox, txtTabDetectorForward);
+    txtHiddenButton = makeTextBox(this, "txtHiddenButton");
+    txtFontCalc = makeTextBox(this, "txtFontCalc");
+    txtFontCalc->hide();
+    libmodTextMetrics::SetFontCalcControl(txtFontCalc);
+    tmrTabFixer = new QTimer(this);
+    tmrTabFixer->setObjectName(QStringLiteral("tmrTabFixer"));
+    tmrTabFixer->setSingleShot(true);
+    tmrTabFixer->setInterval(5);
+
+    // The panels only serve as painting templates for the background.
+    for (PictureBox **panel : {&picScoreFrame, &picWeightingFrame, &picRatingFrame}) {
+        *panel = new PictureBox(this);
+        (*panel)->hide();
+    }
+    picScoreFrame->setObjectName(QStringLiteral("picScoreFrame"));
+    picWeightingFrame->setObjectName(QStringLiteral("picWeightingFrame"));
+    picRatingFrame->setObjectName(QStringLiteral("picRatingFrame"));
+
+    picCapture = new PictureBox(this);
+    picCapture->setObjectName(QStringLiteral("picCapture"));
+    picCapture->resize(0, 0);
+    picCapture->hide();
+
+    // The highlight pieces lie lowest; they are created first.
+    lblHighlight = makeLabel(this, QStringLiteral("lblHighlight"), QString(), font(), 0);
+    lblHighlight->hide();
+    shpHighlight2 = new ShapeControl(this);
+    shpHighlight2->setObjectName(QStringLiteral("shpHighlight2"));
+    shpHighlight2->SetFillColor(RGB(192, 192, 192));
+    shpHighlight2->SetBorderColor(RGB(192, 192, 192));
+    shpHighlight = new ShapeControl(this);
+    shpHighlight->setObjectName(QStringLiteral("shpHighlight"));
+    shpHighlight->SetFillColor(RGB(230, 243, 252));
+    shpHighlight->SetBorderColor(RGB(0, 0, 128));
+    shpHighlight3 = new ShapeControl(this);
+    shpHighlight3->setObjectName(QStringLiteral("shpHighlight3"));
+    shpHighlight3->SetFillColor(RGB(230, 243, 252));
+    shpHighlight3->SetBorderColor(RGB(0, 0, 128));
+    for (QWidget *piece : {static_cast<QWidget *>(shpHighlight), static_cast<QWidget *>(shpHighlight2),
+                           static_cast<QWidget *>(shpHighlight3)})
+        piece->hide();
+
+    const QFont titleFont = frmMainFonts::Comic(12, true);
+    const QFont headingFont = frmMainFonts::Comic(9.75, true);
+    lblTitle = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Topic Title"), titleFont, 300);
+    lblScores = makeLabel(this, QStringLiteral("lblScores"), QStringLiteral("Scores"), headingFont, HeadingWidth);
+    lblWeightings = makeLabel(this, QStringLiteral("lblWeightings"), QStringLiteral("Weightings"), headingFont,
+                              HeadingWidth);
+    lblRatings = makeLabel(this, QStringLiteral("lblRatings"), QStringLiteral("Ratings"), headingFont,
+                           HeadingWidth);
+    connect(lblTitle, &VLabel::Change, this, &frmMain::lblTitle_Change);
+    connect(lblTitle, &VLabel::Click, this, &frmMain::lblTitle_Click);
+    WireHighlight(lblTitle, HighlightPlain);
+
+    btnNew = makeButton(this, "btnNew", Glyph::New, CommandButtonSize, QStringLiteral("Start New Topic"));
+    btnLoad = makeButton(this, "btnLoad", Glyph::Load, CommandButtonSize, QStringLiteral("Load Topic"));
+    btnSave = makeButton(this, "btnSave", Glyph::Save, CommandButtonSize, QStringLiteral("Save Topic"));
+    btnSettings = makeButton(this, "btnSettings", Glyph::Settings, CommandButtonSize,
+                             QStringLiteral("Change Veltrane Settings"));
+    btnAddOption = makeButton(this, "btnAddOption", Glyph::Add, SmallButtonSize, QStringLiteral("Add Option"));
+    btnAddAttribute = makeButton(this, "btnAddAttribute", Glyph::Add, SmallButtonSize,
+                                 QStringLiteral("Add Attribute"));
+    btnRemoveOption = makeButton(this, "btnRemoveOption", Glyph::Remove, RemoveButtonSize,
+                                 QStringLiteral("Delete Option"));
+    btnRemoveAttribute = makeButton(this, "btnRemoveAttribute", Glyph::Remove, RemoveButtonSize,
+                                    QStringLiteral("Delete Attribute"));
+    btnRemoveOption->hide();
+    btnRemoveAttribute->hide();
+    btnToggleScore = makeButton(this, "btnToggleScore", Glyph::Hide, SmallButtonSize, QStringLiteral("Hide Scores"));
+    btnToggleWeightings = makeButton(this, "btnToggleWeightings", Glyph::Hide, SmallButtonSize,
+                                     QStringLiteral("Hide Weightings"));
+    btnToggleRatings = makeButton(this, "btnToggleRatings", Glyph::Hide, SmallButtonSize,
+                                  QStringLiteral("Hide Ratings"));
+    // The image holder: the "hide" look in picture and overpicture, the "show" look in
+    // downpicture and disabledpicture.
+    {
+        const MainWindowArt::ButtonLook hide = MainWindowArt::ButtonImages(Glyph::Hide, SmallButtonSize);
+        const MainWindowArt::ButtonLook show = MainWindowArt::ButtonImages(Glyph::Show, SmallButtonSize);
+        btnImageStore = makeButton(this, "btnImageStore", Glyph::Hide, SmallButtonSize);
+        btnImageStore->SetPicture(hide.picture);
+        btnImageStore->SetOverPicture(hide.overpicture);
+        btnImageStore->SetDownPicture(show.picture);
+        btnImageStore->SetDisabledPicture(show.overpicture);
+        btnImageStore->setEnabled(false);
+        btnImageStore->hide();
+    }
+    connect(btnToggleScore, &ImageButton::Click, this, &frmMain::btnToggleScore_Click);
+    connect(btnToggleWeightings, &ImageButton::Click, this, &frmMain::btnToggleWeightings_Click);
+    connect(btnToggleRatings, &ImageButton::Click, this, &frmMain::btnToggleRatings_Click);
+    connect(btnNew, &ImageButton::MouseMove, this, [this] { HighlightControl(nullptr, HighlightPlain); });
+
+    imgResizeTab = new QLabel(this);
+    imgResizeTab->setObjectName(QStringLiteral("imgResizeTab"));
+    imgResizeTab->setPixmap(QPixmap::fromImage(MainWindowArt::ResizeGripImage()));
+    imgResizeTab->resize(13, 13);
+    imgResizeTab->setCursor(Qt::SizeFDiagCursor);
+    imgResizeTab->installEventFilter(this);
+
+    // Element 0 of every control array exists from the start.
+    CreateAttributeElements(0);
+    CreateOptionElements(0);
+    CreateCellElements(0);
+    sliderWeighting[0]->setEnabled(false);
+
+    // The loading mask covers everything while a topic is built.
+    picMask = new PictureBox(this);
+    picMask->setObjectName(QStringLiteral("picMask"));
+    picMask->SetAutoRedraw(true);
+    lblLoading = makeLabel(picMask, QStringLiteral("lblLoading"), QStringLiteral("Loading..."), titleFont, 0);
+    lblLoading->SetAutoSize(true);
+    picMask->hide();
+}
+
+void frmMain::InstallWindowHooks()
+{
+    WindowHooks &hooks = windowHooks();
+    hooks.loadMainWindow = [] {
+        auto *window = new frmMain;
+        window->Form_Load();
+        return frmMain::Instance() == window;
+    };
+    hooks.mainWindowIsLoading = [] {
+        const frmMain *window = frmMain::Instance();
+        return window && window->IsLoading;
+    };
+    hooks.isFormLoaded = [](const QString &formName) { return IsFormLoaded(formName); };
+    hooks.dialogOwner = []() -> QObject * {
+        // A file dialog belongs to the settings dialog while that is open.
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("frmOptions"))
+                return window;
+        }
+        return frmMain::Instance();
+    };
+    InstallScreenshotHook();
+}
+
+void frmMain::Form_Load()
+{
+    LoadedMainWindow = this;
+
+    // 1. The window's own event handling takes over moves and activation (its smallest
+    // size follows the topic, ComputeMinimumSize; the window manager limits the largest).
+    HooksInstalled = true;
+
+    // 3. Height of the area above the option rows.
+    HeaderHeight = int16_t(lblTitle->height() + 10 + 10 + (15 + lblScores->height() + 10)
+                           + (15 + lblWeightings->height() + 10) + (15 + lblRatings->height() + 10));
+
+    // 4.
+    PlaceFixedControls();
+
+    // 5. A topic file named on the command line.
+    bool topicLoaded = false;
+    if (modParameters::CommandLineFileType == QLatin1String("VTP"))
+        topicLoaded = modLoadSave::LoadTopicFile(modParameters::CommandLineFile, modParameters::CurrentTopic);
+
+    // 6. Placement, without recording the size changes it causes.
+    {
+        SuppressHold hold(*this);
+        RestorePlacement();
+    }
+
+    // 7.
+    if (topicLoaded) {
+        ShowScores = ShowWeightings = ShowRatings = true;
+        UpdateToggleButtons();
+        StartLoad();
+        show();
+        UpdateSliderArrays(false);
+        EndLoad();
+        RepaintGradients();
+    } else {
+        ShowInitialTopic();
+    }
+}
+
+// The start topic for as long as the New command is not there to build it: two options
+// and two attributes, rounded to three places, shown at once.
+void frmMain::ShowInitialTopic()
+{
+    StartLoad();
+    auto topic = std::make_shared<VeltraneTopic>();
+    if (modParameters::CurrentTopic)
+        topic->SetNormaliseWeights(modParameters::CurrentTopic->NormaliseWeights());
+    topic->SetRounding(3);
+    topic->SetTotalAttributes(2);
+    topic->SetTotalOptions(2);
+    modParameters::CurrentTopic = topic;
+    modParameters::TopicChanged = false;
+    ShowScores = ShowWeightings = ShowRatings = true;
+    UpdateToggleButtons();
+    show();
+    UpdateSliderArrays(true);
+    EndLoad();
+    Form_Resize();
+}
+
+void frmMain::RestorePlacement()
+{
+    const QSize screen = screenSize(*this);
+    const QMargins frame = frameMargins(*this);
+    // The stored rectangle is the outer frame; the window's own size is its inner area.
+    const ProgramSettings::WindowPlacement placement = ProgramSettings::RestoreWindowPlacement(
+        (width() + frame.left() + frame.right()) * TwipsPerPixel,
+        (height() + frame.top() + frame.bottom()) * TwipsPerPixel, screen.width() * TwipsPerPixel,
+        screen.height() * TwipsPerPixel);
+    move(CInt(placement.left / double(TwipsPerPixel)), CInt(placement.top / double(TwipsPerPixel)));
+    resize(CInt(placement.width / double(TwipsPerPixel)) - frame.left() - frame.right(),
+           CInt(placement.height / double(TwipsPerPixel)) - frame.top() - frame.bottom());
+    if (placement.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    // Before the window is first shown its frame may be unknown; the size is then
+    // corrected once the frame appears, so that a restart does not grow the window.
+    FrameCorrectionPending = frame.isNull();
+}
+
+void frmMain::CorrectForFrame()
+{
+    if (!FrameCorrectionPending || !isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const QMargins frame = frameMargins(*this);
+    if (frame.isNull())
+        return;
+    FrameCorrectionPending = false;
+    resize(width() - frame.left() - frame.right(), height() - frame.top() - frame.bottom());
+}
+
+ProgramSettings::WindowState frmMain::PlacementState() const
+{
+    if (windowState() & Qt::WindowMinimized)
+        return ProgramSettings::WindowState::Minimized;
+    if (windowState() & Qt::WindowMaximized)
+        return ProgramSettings::WindowState::Maximized;
+    return ProgramSettings::WindowState::Normal;
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    PictureBox::resizeEvent(event);
+    if (!HooksInstalled)
+        return;
+    // Once the frame is known, a size is the window's own and needs no correction.
+    if (isVisible() && !frameMargins(*this).isNull())
+        FrameCorrectionPending = false;
+    Form_Resize();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    PictureBox::showEvent(event);
+    CorrectForFrame();
+}
+
+void frmMain::moveEvent(QMoveEvent *event)
+{
+    PictureBox::moveEvent(event);
+    // Not while the window places itself.
+    if (!HooksInstalled || Suppressed() || !isVisible())
+        return;
+    CorrectForFrame();
+    const QRect outer = frameGeometry();
+    ProgramSettings::TrackWindowMove(PlacementState(), double(outer.x()) * TwipsPerPixel,
+                                     double(outer.y()) * TwipsPerPixel);
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    PictureBox::changeEvent(event);
+    if (!HooksInstalled)
+        return;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMinimized))
+        RepaintGradients();
+    else if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The save question; Cancel keeps the window. Otherwise the window stops tracking
+    // itself before the settings are written.
+    if (!modStartup::QueryUnloadMainWindow([this] { HooksInstalled = false; })) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    LoadedMainWindow = nullptr;
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    // Movement over the window's empty area removes the highlight; over a control it is
+    // that control's business.
+    if (!childAt(event->position().toPoint()))
+        HighlightControl(nullptr, HighlightPlain);
+    PictureBox::mouseMoveEvent(event);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == imgResizeTab && event->type() == QEvent::MouseButtonPress) {
+        imgResizeTab_MouseDown(static_cast<QMouseEvent *>(event)->button());
+        return true;
+    }
+    return PictureBox::eventFilter(watched, event);
+}

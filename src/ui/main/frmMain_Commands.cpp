@@ -1,0 +1,249 @@
+// The commands of the main window's buttons and of the Ctrl shortcuts: new topic, load,
+// save, settings, adding and removing options and attributes, copy picture, quit.
+#include "frmMain.h"
+
+#include "gfx/libmodScreenCapture.h"
+#include "io/modLoadSave.h"
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/MsgBox.h"
+#include "support/VeltraneError.h"
+#include "ui/main/GeneratedName.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/VLabel.h"
+#include "ui/settings/frmOptions.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+using namespace modParameters;
+
+namespace {
+
+// A failure that reaches a command is shown, never passed to the event loop.
+template <typename Command>
+void Guarded(Command command)
+{
+    try {
+        command();
+    } catch (const VeltraneError &error) {
+        MsgBox(error.description(), vbCritical);
+    }
+}
+
+QStringList NamesOf(int16_t count, const std::function<QString(int16_t)> &nameOf)
+{
+    QStringList names;
+    for (int16_t id = 0; id < count; ++id)
+        names << nameOf(id);
+    return names;
+}
+
+std::optional<int16_t> IndexIn(const std::vector<VLabel *> &array, const VLabel *label)
+{
+    const auto found = std::find(array.begin(), array.end(), label);
+    if (!label || found == array.end())
+        return std::nullopt;
+    return int16_t(found - array.begin());
+}
+
+// Deletes through `remove`, then takes the highlight away and rebuilds the arrays.
+void RemoveAndRebuild(frmMain &window, const std::function<void()> &remove)
+{
+    remove();
+    window.HighlightControl(nullptr, frmMain::HighlightPlain);
+    window.UpdateSliderArrays(false);
+}
+
+} // namespace
+
+// Sees every key before the control with the focus does; a Ctrl shortcut of the main
+// window runs its command and goes no further.
+class frmMain::ShortcutKeys : public QObject
+{
+public:
+    explicit ShortcutKeys(frmMain &window) : QObject(&window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != &m_window)
+            return false;
+        return m_window.Form_KeyDown(static_cast<QKeyEvent *>(event));
+    }
+
+private:
+    frmMain &m_window;
+};
+
+void frmMain::InitCommands()
+{
+    const std::pair<ImageButton *, void (frmMain::*)()> commands[] = {
+        {btnNew, &frmMain::btnNew_Click},
+        {btnLoad, &frmMain::btnLoad_Click},
+        {btnSave, &frmMain::btnSave_Click},
+        {btnSettings, &frmMain::btnSettings_Click},
+        {btnAddOption, &frmMain::btnAddOption_Click},
+        {btnAddAttribute, &frmMain::btnAddAttribute_Click},
+        {btnRemoveOption, &frmMain::btnRemoveOption_Click},
+        {btnRemoveAttribute, &frmMain::btnRemoveAttribute_Click},
+    };
+    for (const auto &[button, handler] : commands)
+        connect(button, &ImageButton::Click, this, handler);
+    qApp->installEventFilter(new ShortcutKeys(*this));
+}
+
+bool frmMain::Form_KeyDown(QKeyEvent *event)
+{
+    if (event->modifiers() != Qt::ControlModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_S:
+        btnSave_Click();
+        return true;
+    case Qt::Key_L:
+        btnLoad_Click();
+        return true;
+    case Qt::Key_Q:
+        CommitOpenEdit();
+        close();
+        return true;
+    case Qt::Key_N:
+        btnNew_Click();
+        return true;
+    case Qt::Key_C:
+        CopyPicture();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::btnNew_Click()
+{
+    CommitOpenEdit();
+    Guarded([this] {
+        if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
+            return;
+        StartLoad();
+        const std::shared_ptr<VeltraneTopic> previous = CurrentTopic;
+        auto fresh = std::make_shared<VeltraneTopic>();
+        fresh->SetNormaliseWeights(previous->NormaliseWeights());
+        fresh->SetRounding(3);
+        fresh->SetTotalAttributes(2);
+        fresh->SetTotalOptions(2);
+        CurrentTopic = fresh;
+        TopicChanged = false;
+
+        const bool showDialog = ShowSettingsOnNew;
+        bool cancelled = false;
+        if (showDialog) {
+            show();
+            frmOptions::ShowModal(*this);
+            cancelled = OptionChangeCancelled;
+        }
+        if (!cancelled) {
+            ShowScores = ShowWeightings = ShowRatings = true;
+            UpdateToggleButtons();
+            if (showDialog) {
+                Form_Resize();
+            } else {
+                show();
+                UpdateSliderArrays(true);
+            }
+        } else {
+            CurrentTopic = previous;
+        }
+        EndLoad();
+        Form_Resize();
+    });
+}
+
+void frmMain::btnLoad_Click()
+{
+    CommitOpenEdit();
+    Guarded([this] {
+        if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
+            return;
+        if (!modLoadSave::OpenTopic(CurrentTopic))
+            return;
+        StartLoad();
+        UpdateSliderArrays(false);
+        EndLoad();
+        RepaintGradients();
+    });
+}
+
+void frmMain::btnSave_Click()
+{
+    CommitOpenEdit();
+    Guarded([] { modLoadSave::SaveTopicAs(*CurrentTopic); });
+}
+
+void frmMain::btnSettings_Click()
+{
+    CommitOpenEdit();
+    Guarded([this] {
+        frmOptions::ShowModal(*this);
+        if (OptionChangeCancelled) {
+            Form_Resize();
+            return;
+        }
+        IsLoading = true;
+        UpdateSettings();
+        QCoreApplication::processEvents();
+        RepaintGradients();
+        IsLoading = false;
+    });
+}
+
+void frmMain::btnAddAttribute_Click()
+{
+    CommitOpenEdit();
+    Guarded([this] {
+        VeltraneTopic &topic = *CurrentTopic;
+        const QStringList names = NamesOf(topic.TotalAttributes(), [&](int16_t j) { return topic.GetAttributeName(j); });
+        topic.AddAttribute(GeneratedName(QStringLiteral("Attribute "), names));
+        UpdateSliderArrays(false);
+    });
+}
+
+void frmMain::btnAddOption_Click()
+{
+    CommitOpenEdit();
+    Guarded([this] {
+        VeltraneTopic &topic = *CurrentTopic;
+        const QStringList names = NamesOf(topic.TotalOptions(), [&](int16_t i) { return topic.GetOptionName(i); });
+        topic.AddOption(GeneratedName(QStringLiteral("Option "), names));
+        UpdateSliderArrays(false);
+    });
+}
+
+// The remove buttons stand beside the name under the hover highlight: that one goes.
+void frmMain::btnRemoveAttribute_Click()
+{
+    CommitOpenEdit();
+    if (const std::optional<int16_t> index = IndexIn(lblAttribute, HighlightedAttribute))
+        Guarded([this, index] { RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); }); });
+}
+
+void frmMain::btnRemoveOption_Click()
+{
+    CommitOpenEdit();
+    if (const std::optional<int16_t> index = IndexIn(lblOption, HighlightedOption))
+        Guarded([this, index] { RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); }); });
+}
+
+void frmMain::CopyPicture()
+{
+    // An open edit stays open: the capture leaves it out of the picture and reopens it.
+    CaptureWindow();
+    libmodScreenCapture::PutPictureOnClipboard(picCapture->Picture());
+}

@@ -1,0 +1,288 @@
+// In-place editing: one edit box opened over the clicked label; its text becomes the
+// label's caption when the edit ends, and Tab / Shift+Tab carry the edit on to the next or
+// previous label of the same array.
+#include "frmMain.h"
+
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/VeltraneError.h"
+#include "ui/main/ControlArray.h"
+#include "ui/main/ShapeControl.h"
+#include "ui/main/VLabel.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTimer>
+
+using namespace modParameters;
+
+namespace {
+
+constexpr int MaxEditLength = 100;
+
+// Focus that leaves with the window's deactivation or a context menu is not the end of
+// an edit: the person comes back to the same edit.
+bool IsRealFocusChange(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+// Routes the events of the edit box, the three focus catchers and the window itself to
+// the window's handlers, leaving the window's own event filter to its other duties.
+class frmMain::EditEvents : public QObject
+{
+public:
+    explicit EditEvents(frmMain &window) : QObject(&window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        frmMain &w = m_window;
+        const QEvent::Type type = event->type();
+        if (watched == &w) {
+            if (type == QEvent::MouseButtonPress)
+                w.Form_Click();
+            return false;
+        }
+        if (watched == w.txtEditBox) {
+            if (type == QEvent::KeyPress)
+                return w.txtEditBox_KeyPress(static_cast<QKeyEvent *>(event));
+            if (type == QEvent::FocusOut && IsRealFocusChange(event))
+                w.txtEditBox_LostFocus();
+            return false;
+        }
+        if (type != QEvent::FocusIn || !IsRealFocusChange(event))
+            return false;
+        if (watched == w.txtHiddenButton)
+            w.txtHiddenButton_GotFocus();
+        else if (watched == w.txtTabDetectorForward)
+            w.txtTabDetectorForward_GotFocus();
+        else if (watched == w.txtTabDetectorBack)
+            w.txtTabDetectorBack_GotFocus();
+        return false;
+    }
+
+private:
+    frmMain &m_window;
+};
+
+void frmMain::InitEditing()
+{
+    auto *events = new EditEvents(*this);
+    for (QObject *watched : {static_cast<QObject *>(this), static_cast<QObject *>(txtEditBox),
+                             static_cast<QObject *>(txtHiddenButton), static_cast<QObject *>(txtTabDetectorForward),
+                             static_cast<QObject *>(txtTabDetectorBack)})
+        watched->installEventFilter(events);
+    // The catchers only take the focus; nothing typed into them is kept.
+    for (QLineEdit *catcher : {txtHiddenButton, txtTabDetectorForward, txtTabDetectorBack})
+        catcher->setReadOnly(true);
+    connect(tmrTabFixer, &QTimer::timeout, this, &frmMain::tmrTabFixer_Timer);
+}
+
+void frmMain::lblTitle_Click()
+{
+    BeginEdit(lblTitle, EditText, CurrentTopic->Title());
+}
+
+void frmMain::lblOption_Click(int16_t Index)
+{
+    BeginEdit(lblOption[Index], EditText, CurrentTopic->GetOptionName(Index));
+}
+
+void frmMain::lblAttribute_Click(int16_t Index)
+{
+    BeginEdit(lblAttribute[Index], EditText, CurrentTopic->GetAttributeName(Index));
+}
+
+void frmMain::lblWeighting_Click(int16_t Index)
+{
+    BeginEdit(lblWeighting[Index], EditNumber);
+}
+
+void frmMain::lblRating_Click(int16_t Index)
+{
+    BeginEdit(lblRating[Index], EditNumber);
+}
+
+void frmMain::BeginEdit(VLabel *Label, int16_t Kind, const std::optional<QString> &InitialText)
+{
+    if (!txtEditBox->isHidden())
+        CommitEditText();
+    EditLabel = Label;
+    EditKind = Kind;
+
+    QFont font = Label->font();
+    font.setPointSizeF(font.pointSizeF() - 1);
+    txtEditBox->setFont(font);
+    txtEditBox->setAlignment(Label->alignment() & Qt::AlignHorizontal_Mask);
+
+    // The highlight frame is larger than its label and makes room for the box; it counts
+    // only while it frames this label (after a Tab it may frame the one under the mouse).
+    const bool framed = !shpHighlight->isHidden() && HighlightTarget == Label;
+    txtEditBox->setGeometry(framed ? shpHighlight->geometry() : Label->geometry());
+    txtEditBox->setText(InitialText.value_or(Label->Caption()));
+
+    txtEditBox->show();
+    txtEditBox->raise();
+    txtEditBox->setFocus(Qt::OtherFocusReason);
+    txtEditBox->selectAll();
+    EditJustEnded = false;
+    HighlightControl(nullptr, HighlightPlain);
+}
+
+bool frmMain::txtEditBox_KeyPress(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Tab:
+        if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+            return false;
+        (modifiers == Qt::ShiftModifier ? txtTabDetectorBack : txtTabDetectorForward)->setFocus(Qt::TabFocusReason);
+        return true;
+    case Qt::Key_Backtab:
+        txtTabDetectorBack->setFocus(Qt::BacktabFocusReason);
+        return true;
+    case Qt::Key_Escape:
+        if (EditLabel)
+            txtEditBox->setText(EditLabel->Caption());
+        txtHiddenButton->setFocus(Qt::OtherFocusReason);
+        txtEditBox->hide();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        txtHiddenButton->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Backspace:
+        return false;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    // Keys without a printable character (arrows, Delete, Home, Ctrl+A, ...) edit as usual.
+    if (typed.isEmpty() || !typed.at(0).isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    return !AcceptsEditCharacter(typed.at(0));
+}
+
+// The key filter: what the box would hold without its selection decides.
+bool frmMain::AcceptsEditCharacter(QChar typed) const
+{
+    QString remaining = txtEditBox->text();
+    if (txtEditBox->hasSelectedText())
+        remaining.remove(txtEditBox->selectionStart(), txtEditBox->selectedText().size());
+    const bool roomLeft = remaining.size() < MaxEditLength;
+    if (typed.isDigit() && typed.unicode() < 128)
+        return roomLeft;
+    const QString separator = QLocale().decimalPoint();
+    const bool isPoint = typed == u'.' || QString(typed) == separator;
+    if (EditKind == EditNumber) {
+        if (!isPoint)
+            return false;
+        return !remaining.contains(u'.') && !remaining.contains(separator) && roomLeft;
+    }
+    return roomLeft;
+}
+
+// Writes the box's text into the edited label, whose change handling stores it. An
+// empty text, and in a number edit a text that is no number, leaves the label as it was.
+void frmMain::CommitEditText()
+{
+    const QString text = txtEditBox->text();
+    if (text.isEmpty() || !EditLabel)
+        return;
+    if (EditKind == EditNumber) {
+        try {
+            if (NormaliseNumericInput(text) < 0)
+                return;
+        } catch (const VeltraneError &) {
+            return;
+        }
+    }
+    EditLabel->SetCaption(text);
+}
+
+void frmMain::txtEditBox_LostFocus()
+{
+    if (txtEditBox->isHidden())
+        return;
+    CommitEditText();
+    txtEditBox->hide();
+    EditJustEnded = true;
+    tmrTabFixer->start();
+}
+
+void frmMain::CommitOpenEdit()
+{
+    if (txtEditBox->isHidden())
+        return;
+    txtEditBox_LostFocus();
+    EditJustEnded = false;
+    txtHiddenButton->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::txtHiddenButton_GotFocus()
+{
+    EditJustEnded = false;
+}
+
+void frmMain::txtTabDetectorForward_GotFocus()
+{
+    if (EditJustEnded)
+        JumpToTabOffset(+1);
+}
+
+void frmMain::txtTabDetectorBack_GotFocus()
+{
+    if (EditJustEnded)
+        JumpToTabOffset(-1);
+}
+
+void frmMain::tmrTabFixer_Timer()
+{
+    EditJustEnded = false;
+    tmrTabFixer->stop();
+}
+
+void frmMain::Form_Click()
+{
+    txtHiddenButton->setFocus(Qt::MouseFocusReason);
+}
+
+void frmMain::JumpToTabOffset(int16_t Offset)
+{
+    EditJustEnded = false;
+    if (!EditLabel)
+        return;
+    const std::optional<int16_t> index = ControlArrayIndex(*EditLabel);
+    if (!index)
+        return;
+    const std::vector<VLabel *> *array = EditArrayOf(*EditLabel);
+    if (!array || array->empty())
+        return;
+    const int highest = int(array->size()) - 1;
+    int target = *index + Offset;
+    if (target > highest)
+        target = 0;
+    else if (target < 0)
+        target = highest;
+    VLabel *next = (*array)[target];
+    if (next->Tag().isEmpty())
+        BeginEdit(next, EditKind);
+    else
+        BeginEdit(next, EditKind, next->Tag());
+}
+
+const std::vector<VLabel *> *frmMain::EditArrayOf(const VLabel &label) const
+{
+    const QString name = ControlArrayName(label);
+    for (const std::vector<VLabel *> *array : {&lblOption, &lblAttribute, &lblWeighting, &lblRating}) {
+        if (!array->empty() && ControlArrayName(*array->front()) == name)
+            return array;
+    }
+    return nullptr;
+}

@@ -1,0 +1,289 @@
+// Values in the main window: the refresh that brings every slider and label in line with
+// the topic, the slider notifications, the caption-change handling of the labels and the
+// two conversions between model values and display text.
+
+#include "frmMain.h"
+
+#include "frmMain_Internal.h"
+#include "app/modStartup.h"
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/MsgBox.h"
+#include "support/NumberText.h"
+#include "support/NumericText.h"
+#include "support/VeltraneError.h"
+#include "ui/main/MeterSlider.h"
+#include "ui/main/VLabel.h"
+#include "ui/support/libmodTextMetrics.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+// A refresh nested this deep in caption changes writes nothing more back into the topic:
+// the displayed values have settled, and a chain of rounding corrections must not run
+// away.
+constexpr int MaxRefreshDepth = 16;
+
+// Holds a re-entry guard for its lifetime.
+class Guard
+{
+public:
+    explicit Guard(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~Guard() { m_flag = false; }
+    Guard(const Guard &) = delete;
+    Guard &operator=(const Guard &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+class DepthCount
+{
+public:
+    explicit DepthCount(int &depth) : m_depth(depth) { ++m_depth; }
+    ~DepthCount() { --m_depth; }
+    DepthCount(const DepthCount &) = delete;
+    DepthCount &operator=(const DepthCount &) = delete;
+
+private:
+    int &m_depth;
+};
+
+QString tooltipFor(const QString &kind, int id, const QString &name)
+{
+    const QString defaultName = kind + QString::number(id + 1);
+    return name == defaultName ? defaultName : defaultName + QStringLiteral(": ") + name;
+}
+
+// A value write the topic rejects (a number out of range, a text that is no number) leaves
+// the topic as it is; the refresh that follows shows its values again.
+void reportRejectedValue(const VeltraneError &error)
+{
+    if (error.number() != 13)
+        MsgBox(error.description(), vbExclamation);
+}
+
+} // namespace
+
+void frmMain::UpdateSettings()
+{
+    // 1.
+    SuppressHold hold(*this);
+    DepthCount depth(RefreshDepth);
+    const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
+    const VeltraneTopic &topic = *keep;
+    const int16_t A = topic.TotalAttributes();
+    const int16_t O = topic.TotalOptions();
+
+    // 2.
+    lblTitle->SetCaption(topic.Title());
+    setWindowTitle(topic.Title() + QStringLiteral(" - ") + modParameters::ProductTitle);
+
+    // 3.
+    for (int16_t j = 0; j < A && size_t(j) < lblWeighting.size(); ++j) {
+        sliderWeighting[j]->SetValue(float(topic.GetWeighting(j) * 100));
+        lblWeighting[j]->SetCaption(FormatNumberForDisplay(topic.GetWeighting(j)));
+    }
+
+    // 4.
+    int16_t best = 0;
+    for (int16_t i = 0; i < O && size_t(i) < lblScore.size(); ++i) {
+        for (int16_t j = 0; j < A; ++j) {
+            const int16_t k = TranslateToIndex(i, j);
+            if (size_t(k) >= lblRating.size())
+                break;
+            sliderRating[k]->SetValue(float(topic.GetRating(i, j) * 100));
+            lblRating[k]->SetCaption(FormatNumberForDisplay(topic.GetRating(i, j)));
+        }
+        // Strictly greater: among equal scores the lowest option keeps it.
+        if (topic.GetScore(i) > topic.GetScore(best))
+            best = i;
+        sliderScore[i]->SetValue(float(topic.GetScore(i) * 100));
+        lblScore[i]->SetCaption(FormatNumberForDisplay(topic.GetScore(i)));
+    }
+
+    // 5. Every best score in gold.
+    const double bestScore = topic.GetScore(best);
+    for (int16_t i = 0; i < O && size_t(i) < sliderScore.size(); ++i)
+        sliderScore[i]->SetFullColor(topic.GetScore(i) == bestScore ? BestScoreColour : OtherScoreColour);
+
+    // 6. - 7.
+    modStartup::MarkTopicChanged();
+}
+
+void frmMain::sliderRating_Change(int16_t Index)
+{
+    if (!Suppressed())
+        sliderRating_UserAdjusted(Index);
+}
+
+void frmMain::sliderRating_UserAdjusted(int16_t Index)
+{
+    if (size_t(Index) >= sliderRating.size())
+        return;
+    try {
+        modParameters::CurrentTopic->SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
+                                               sliderRating[Index]->Value() / 100.0);
+    } catch (const VeltraneError &error) {
+        reportRejectedValue(error);
+    }
+    UpdateSettings();
+    // The number follows at once while the slider is still being dragged.
+    if (size_t(Index) < lblRating.size())
+        lblRating[Index]->repaint();
+}
+
+void frmMain::sliderWeighting_Change(int16_t Index)
+{
+    if (!Suppressed())
+        sliderWeighting_UserAdjusted(Index);
+}
+
+void frmMain::sliderWeighting_UserAdjusted(int16_t Index)
+{
+    if (size_t(Index) >= sliderWeighting.size())
+        return;
+    try {
+        modParameters::CurrentTopic->SetWeighting(Index, sliderWeighting[Index]->Value() / 100.0);
+    } catch (const VeltraneError &error) {
+        reportRejectedValue(error);
+    }
+    UpdateSettings();
+    if (size_t(Index) < lblWeighting.size())
+        lblWeighting[Index]->repaint();
+}
+
+void frmMain::RefreshCaption(VLabel *label, const QString &caption, void (frmMain::*handler)())
+{
+    if (label->Caption() == caption)
+        (this->*handler)();
+    else
+        label->SetCaption(caption);
+}
+
+void frmMain::RefreshCaption(VLabel *label, int16_t index, const QString &caption,
+                             void (frmMain::*handler)(int16_t))
+{
+    if (label->Caption() == caption)
+        (this->*handler)(index);
+    else
+        label->SetCaption(caption);
+}
+
+void frmMain::lblTitle_Change()
+{
+    if (InTitleChange)
+        return;
+    Guard guard(InTitleChange);
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    const QString caption = lblTitle->Caption();
+    if (topic.Title() != caption)
+        modStartup::MarkTopicChanged();
+    topic.SetTitle(caption);
+    FitLabelCaption(*lblTitle, -1);
+    lblTitle->setToolTip(topic.Title() != lblTitle->Caption() ? topic.Title() : QString());
+    setWindowTitle(topic.Title() + QStringLiteral(" - ") + modParameters::ProductTitle);
+}
+
+void frmMain::lblAttribute_Change(int16_t Index)
+{
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    if (InAttributeChange || Index >= topic.TotalAttributes() || size_t(Index) >= lblAttribute.size())
+        return;
+    Guard guard(InAttributeChange);
+    VLabel *label = lblAttribute[Index];
+    const QString caption = label->Caption();
+    label->SetTag(caption);
+    if (topic.GetAttributeName(Index) != caption)
+        modStartup::MarkTopicChanged();
+    topic.SetAttributeName(Index, caption);
+    // Before the first layout there is no column yet; 0 and -1 would mean something else.
+    FitLabelCaption(*label, std::max(ColumnWidth - 10, 1));
+    label->setToolTip(tooltipFor(QStringLiteral("Attribute "), Index, topic.GetAttributeName(Index)));
+}
+
+void frmMain::lblOption_Change(int16_t Index)
+{
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    if (InOptionChange || Index >= topic.TotalOptions() || size_t(Index) >= lblOption.size())
+        return;
+    Guard guard(InOptionChange);
+    VLabel *label = lblOption[Index];
+    const QString caption = label->Caption();
+    label->SetTag(caption);
+    if (topic.GetOptionName(Index) != caption)
+        modStartup::MarkTopicChanged();
+    topic.SetOptionName(Index, caption);
+    FitLabelCaption(*label, std::max(lblWeightings->width(), 1));
+    label->setToolTip(tooltipFor(QStringLiteral("Option "), Index, topic.GetOptionName(Index)));
+    if (size_t(Index) < lblScoreTitle.size())
+        lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
+}
+
+void frmMain::lblScoreTitle_Change(int16_t Index)
+{
+    const VeltraneTopic &topic = *modParameters::CurrentTopic;
+    if (InScoreTitleChange || Index >= topic.TotalOptions() || size_t(Index) >= lblScoreTitle.size())
+        return;
+    Guard guard(InScoreTitleChange);
+    // The score panel always shows the model's name.
+    lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
+    UpdateScoreBars();
+}
+
+void frmMain::lblWeighting_Change(int16_t Index)
+{
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    if (Index >= topic.TotalAttributes() || size_t(Index) >= lblWeighting.size() || RefreshDepth >= MaxRefreshDepth)
+        return;
+    try {
+        topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption()));
+    } catch (const VeltraneError &error) {
+        reportRejectedValue(error);
+    }
+    UpdateSettings();
+}
+
+void frmMain::lblRating_Change(int16_t Index)
+{
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    const int cells = int(topic.TotalOptions()) * topic.TotalAttributes();
+    if (Index >= cells || size_t(Index) >= lblRating.size() || RefreshDepth >= MaxRefreshDepth)
+        return;
+    try {
+        topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
+                        NormaliseNumericInput(lblRating[Index]->Caption()));
+    } catch (const VeltraneError &error) {
+        reportRejectedValue(error);
+    }
+    UpdateSettings();
+}
+
+QString frmMain::FormatNumberForDisplay(double Number)
+{
+    // An unrounded topic (Rounding -1) is shown by the default number-to-text conversion.
+    const int places = modParameters::CurrentTopic ? modParameters::CurrentTopic->Rounding() : 3;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (modParameters::DisplayAsDecimal)
+        return places < 0 ? NumberToText(Number, locale) : locale.toString(Number, 'f', places);
+    const double percent = Number * 100;
+    if (places < 0)
+        return NumberToText(percent, locale) + u'%';
+    return locale.toString(percent, 'f', places >= 3 ? places - 2 : 0) + u'%';
+}
+
+double frmMain::NormaliseNumericInput(const QVariant &Value)
+{
+    QString text = Value.toString();
+    if (text.contains(u'%'))
+        text.chop(1);
+    const std::optional<double> number = ParseNumericText(text);
+    if (!number)
+        throw VeltraneError(13, ErrorSource("frmMain"), QStringLiteral("Type mismatch"));
+    const double D = modParameters::DisplayAsDecimal ? 1 : 100;
+    return std::min(*number, D) / D;
+}
