@@ -1,0 +1,89 @@
+// Window capture: a picture of the matrix as it looks on screen, without the command
+// buttons, the panel toggles and the resize grip, for screenshot files and the clipboard.
+
+#include "frmMain.h"
+
+#include "gfx/libmodScreenCapture.h"
+#include "io/WindowHooks.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/ShapeControl.h"
+#include "ui/main/VLabel.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+void frmMain::CaptureWindow()
+{
+    // 1. - 2.
+    picCapture->resize(width(), height());
+    for (QWidget *control : {static_cast<QWidget *>(btnSave), static_cast<QWidget *>(btnLoad),
+                             static_cast<QWidget *>(btnNew), static_cast<QWidget *>(btnSettings),
+                             static_cast<QWidget *>(imgResizeTab), static_cast<QWidget *>(btnAddAttribute),
+                             static_cast<QWidget *>(btnAddOption), static_cast<QWidget *>(btnToggleScore),
+                             static_cast<QWidget *>(btnToggleWeightings), static_cast<QWidget *>(btnToggleRatings)})
+        control->hide();
+
+    // 3. The headings take the place of the hidden add buttons.
+    lblWeightings->move(picWeightingFrame->x() + 10, lblWeightings->y());
+    lblRatings->move(picRatingFrame->x() + 10, lblRatings->y());
+
+    // 4. An open edit leaves the picture as Escape would close it, and comes back after.
+    std::optional<QString> openEditText;
+    QPointer<VLabel> openEditLabel;
+    const int16_t openEditKind = EditKind;
+    if (!txtEditBox->isHidden()) {
+        openEditText = txtEditBox->text();
+        openEditLabel = EditLabel;
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+        txtEditBox_KeyPress(&escape);
+    }
+
+    // 5. - 7. Mouse movement during the capture must not bring the highlight back.
+    QCoreApplication::processEvents();
+    if (!shpHighlight->isHidden()) {
+        HighlightControl(nullptr, HighlightPlain);
+        SuppressHighlight = true;
+    }
+    QCoreApplication::processEvents();
+
+    // 8.
+    picCapture->SetPicture(libmodScreenCapture::GrabFormClientArea(*this));
+
+    // 9. - 11.
+    for (QWidget *control : {static_cast<QWidget *>(btnSave), static_cast<QWidget *>(btnLoad),
+                             static_cast<QWidget *>(btnNew), static_cast<QWidget *>(btnSettings)})
+        control->show();
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        imgResizeTab->show();
+    if (ShowWeightings || ShowRatings) {
+        btnAddAttribute->show();
+        lblWeightings->move(btnAddAttribute->x() + btnAddAttribute->width() + 5, lblWeightings->y());
+    }
+    if (ShowRatings) {
+        btnAddOption->show();
+        lblRatings->move(btnAddOption->x() + btnAddOption->width() + 5, lblRatings->y());
+    }
+    btnToggleScore->show();
+    btnToggleWeightings->show();
+    btnToggleRatings->show();
+    SuppressHighlight = false;
+
+    // 12.
+    if (openEditText && openEditLabel) {
+        BeginEdit(openEditLabel, openEditKind, *openEditText);
+        txtEditBox->show();
+    }
+}
+
+void frmMain::InstallScreenshotHook()
+{
+    windowHooks().saveScreenshot = [](const QString &fileName, bool jpeg) {
+        frmMain *window = Instance();
+        if (!window)
+            return false;
+        window->CaptureWindow();
+        return libmodScreenCapture::SaveScreenshotFile(window->picCapture->Picture(), fileName, jpeg);
+    };
+}
