@@ -1,0 +1,306 @@
+#include "MainWindowFixture.h"
+#include "WindowDriver.h"
+
+#include "io/modLoadSave.h"
+#include "ui/main/GeneratedName.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MeterSlider.h"
+#include "ui/main/ShapeControl.h"
+#include "ui/main/VLabel.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace WindowDriver;
+
+namespace {
+
+// A shown, active window; file dialogs are recorded and answered with `chosenFile`.
+class CommandsTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        // As at start-up: change tracking asks the window whether it is loading.
+        frmMain::InstallWindowHooks();
+        SetFileDialogHandler([this](const CommonDialog &, bool save) {
+            (save ? saveDialogs : openDialogs) += 1;
+            return chosenFile;
+        });
+        window->resize(700, 500);
+        Activate(*window);
+    }
+
+    std::shared_ptr<VeltraneTopic> NamedTopic(const QStringList &attributes, int options)
+    {
+        auto topic = ShowTopic(options, int(attributes.size()));
+        for (int16_t j = 0; j < attributes.size(); ++j)
+            topic->SetAttributeName(j, attributes[j]);
+        window->UpdateSliderArrays(false);
+        modParameters::TopicChanged = false;
+        return topic;
+    }
+
+    QString Saved(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir folder;
+    std::optional<QString> chosenFile;
+    int saveDialogs = 0;
+    int openDialogs = 0;
+};
+
+QString Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+TEST(GeneratedName, OneMoreThanTheHighestWholeNumberOrTheCount)
+{
+    EXPECT_EQ(GeneratedName("Attribute ", {"Attribute 1", "Speed", "Attribute 7"}), "Attribute 8");
+    EXPECT_EQ(GeneratedName("Attribute ", {"Attribute 2.5", "Attribute x", "Speed"}), "Attribute 4");
+    EXPECT_EQ(GeneratedName("Attribute ", {"attribute 9", "Attribute 1"}), "Attribute 3");
+    EXPECT_EQ(GeneratedName("Attribute ", {"Attribute 99999", "Attribute 2"}), "Attribute 3");
+    EXPECT_EQ(GeneratedName("Attribute ", {"Attribute 32767"}), "Attribute 32768");
+    EXPECT_EQ(GeneratedName("Attribute ", {"Attribute  5 ", "Attribute -3", "Attribute "}), "Attribute 6");
+    EXPECT_EQ(GeneratedName("Option ", {"Option 4", "Attribute 9"}), "Option 5");
+}
+
+TEST_F(CommandsTest, AddAttributeNamesItAfterTheHighestNumber)
+{
+    auto topic = NamedTopic({"Attribute 1", "Speed", "Attribute 7"}, 2);
+    Click(*window->btnAddAttribute);
+    ASSERT_EQ(topic->TotalAttributes(), 4);
+    EXPECT_EQ(topic->GetAttributeName(3), "Attribute 8");
+    EXPECT_EQ(window->lblAttribute.size(), 4u);
+    EXPECT_EQ(window->lblAttribute[3]->Caption(), "Attribute 8");
+    EXPECT_EQ(window->lblRating.size(), 8u);
+}
+
+TEST_F(CommandsTest, AddOptionCountsUnnamedOptions)
+{
+    auto topic = ShowTopic(3, 2);
+    topic->SetOptionName(1, QStringLiteral("Option 2.5"));
+    Click(*window->btnAddOption);
+    ASSERT_EQ(topic->TotalOptions(), 4);
+    EXPECT_EQ(topic->GetOptionName(3), "Option 4");
+    EXPECT_EQ(window->lblOption.size(), 4u);
+}
+
+TEST_F(CommandsTest, RemoveDeletesTheNameUnderTheHoverHighlight)
+{
+    auto topic = NamedTopic({"Price", "Speed", "Comfort"}, 3);
+    topic->SetOptionName(0, QStringLiteral("Car A"));
+    topic->SetOptionName(1, QStringLiteral("Car B"));
+    window->UpdateSliderArrays(false);
+
+    Hover(*window->lblAttribute[1]);
+    ASSERT_TRUE(window->btnRemoveAttribute->isVisible());
+    Click(*window->btnRemoveAttribute);
+    ASSERT_EQ(topic->TotalAttributes(), 2);
+    EXPECT_EQ(topic->GetAttributeName(0), "Price");
+    EXPECT_EQ(topic->GetAttributeName(1), "Comfort");
+    EXPECT_EQ(window->lblAttribute.size(), 2u);
+    EXPECT_TRUE(window->shpHighlight->isHidden());
+    EXPECT_TRUE(window->btnRemoveAttribute->isHidden());
+
+    Hover(*window->lblOption[0]);
+    ASSERT_TRUE(window->btnRemoveOption->isVisible());
+    Click(*window->btnRemoveOption);
+    ASSERT_EQ(topic->TotalOptions(), 2);
+    EXPECT_EQ(topic->GetOptionName(0), "Car B");
+    EXPECT_EQ(window->lblOption.size(), 2u);
+    EXPECT_EQ(window->lblRating.size(), 4u);
+}
+
+TEST_F(CommandsTest, NewWithoutTheDialogShowsAFreshTwoByTwoTopic)
+{
+    auto old = NamedTopic({"Price", "Speed", "Comfort"}, 4);
+    old->SetNormaliseWeights(true);
+    Click(*window->btnNew);
+    const auto fresh = modParameters::CurrentTopic;
+    ASSERT_NE(fresh, old);
+    EXPECT_EQ(fresh->Title(), "New Topic");
+    EXPECT_EQ(fresh->TotalAttributes(), 2);
+    EXPECT_EQ(fresh->TotalOptions(), 2);
+    EXPECT_EQ(fresh->Rounding(), 3);
+    EXPECT_TRUE(fresh->NormaliseWeights());
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_FALSE(window->IsLoading);
+    EXPECT_EQ(window->lblAttribute.size(), 2u);
+    EXPECT_EQ(window->lblOption.size(), 2u);
+    EXPECT_EQ(window->windowTitle(), "New Topic - Veltrane");
+    EXPECT_TRUE(prompts.isEmpty());
+}
+
+TEST_F(CommandsTest, NewAsksToSaveChangesFirst)
+{
+    auto old = NamedTopic({"Price", "Speed"}, 3);
+    modParameters::TopicChanged = true;
+
+    answer = vbCancel;
+    Click(*window->btnNew);
+    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(modParameters::CurrentTopic, old);
+    EXPECT_TRUE(modParameters::TopicChanged);
+
+    answer = vbYes;
+    chosenFile = Saved("before-new.vtp");
+    Click(*window->btnNew);
+    EXPECT_EQ(saveDialogs, 1);
+    EXPECT_TRUE(Read(*chosenFile).contains("Attribute1_Name=Speed"));
+    EXPECT_NE(modParameters::CurrentTopic, old);
+
+    auto changed = NamedTopic({"Cost"}, 1);
+    modParameters::TopicChanged = true;
+    answer = vbNo;
+    Click(*window->btnNew);
+    EXPECT_EQ(saveDialogs, 1);
+    EXPECT_NE(modParameters::CurrentTopic, changed);
+    EXPECT_EQ(modParameters::CurrentTopic->TotalAttributes(), 2);
+    EXPECT_FALSE(modParameters::TopicChanged);
+}
+
+TEST_F(CommandsTest, NewWithTheDialogCancelledKeepsTheOldTopicAsUnchanged)
+{
+    auto old = NamedTopic({"Price", "Speed", "Comfort"}, 4);
+    modParameters::TopicChanged = true;
+    modParameters::ShowSettingsOnNew = true;
+    answer = vbNo;
+    WhenOpen(QStringLiteral("frmOptions"), [](QWidget &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtOptionCount"))->setText(QStringLiteral("7"));
+        dialog.findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
+    });
+    Click(*window->btnNew);
+    EXPECT_EQ(modParameters::CurrentTopic, old);
+    EXPECT_EQ(old->TotalOptions(), 4);
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_EQ(window->lblOption.size(), 4u);
+    EXPECT_EQ(window->lblAttribute[2]->Caption(), "Comfort");
+    EXPECT_FALSE(window->IsLoading);
+    EXPECT_TRUE(window->picMask->isHidden());
+}
+
+TEST_F(CommandsTest, NewWithTheDialogAppliedShowsTheNewTopicAsUnchanged)
+{
+    NamedTopic({"Price"}, 1);
+    modParameters::ShowSettingsOnNew = true;
+    WhenOpen(QStringLiteral("frmOptions"), [](QWidget &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtAttributeCount"))->setText(QStringLiteral("4"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtOptionCount"))->setText(QStringLiteral("3"));
+        dialog.findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+    });
+    Click(*window->btnNew);
+    const auto fresh = modParameters::CurrentTopic;
+    EXPECT_EQ(fresh->TotalAttributes(), 4);
+    EXPECT_EQ(fresh->TotalOptions(), 3);
+    EXPECT_EQ(window->lblRating.size(), 12u);
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_TRUE(window->ShowScores && window->ShowWeightings && window->ShowRatings);
+}
+
+TEST_F(CommandsTest, LoadReplacesTheTopicAndRebuildsTheWindow)
+{
+    VeltraneTopic saved;
+    saved.SetRounding(3);
+    saved.SetTitle(QStringLiteral("Holidays"));
+    saved.SetTotalAttributes(3);
+    saved.SetTotalOptions(4);
+    chosenFile = Saved("holidays.vtp");
+    ASSERT_TRUE(modLoadSave::SaveTopicFile(*chosenFile, saved));
+
+    auto old = NamedTopic({"Price"}, 1);
+    modParameters::TopicChanged = true;
+    answer = vbCancel;
+    Click(*window->btnLoad);
+    EXPECT_EQ(openDialogs, 0);
+    EXPECT_EQ(modParameters::CurrentTopic, old);
+
+    answer = vbNo;
+    Click(*window->btnLoad);
+    EXPECT_EQ(openDialogs, 1);
+    EXPECT_EQ(modParameters::CurrentTopic->Title(), "Holidays");
+    EXPECT_EQ(window->lblOption.size(), 4u);
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_EQ(window->windowTitle(), "Holidays - Veltrane");
+}
+
+TEST_F(CommandsTest, SettingsCancelledChangeNothingAndAppliedOnesShowAtOnce)
+{
+    auto topic = ShowTopic(2, 2);
+    modParameters::TopicChanged = false;
+    WhenOpen(QStringLiteral("frmOptions"), [](QWidget &dialog) {
+        dialog.findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
+    });
+    Click(*window->btnSettings);
+    EXPECT_TRUE(window->OptionChangeCancelled);
+
+    WhenOpen(QStringLiteral("frmOptions"), [](QWidget &dialog) {
+        dialog.findChild<QRadioButton *>(QStringLiteral("optRange(100)"))->setChecked(true);
+        dialog.findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+    });
+    Click(*window->btnSettings);
+    EXPECT_FALSE(window->OptionChangeCancelled);
+    EXPECT_FALSE(modParameters::DisplayAsDecimal);
+    EXPECT_EQ(window->lblRating[0]->Caption(), "50.0%");
+    // The refresh itself marks nothing: only the dialog decides.
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_FALSE(window->IsLoading);
+}
+
+TEST_F(CommandsTest, ShortcutsActOnlyWithCtrlAlone)
+{
+    ShowTopic(2, 2);
+    window->sliderRating[0]->setFocus();
+    EXPECT_FALSE(Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_FALSE(Key(Qt::Key_L, Qt::ControlModifier | Qt::AltModifier));
+    EXPECT_FALSE(Key(Qt::Key_N, Qt::ControlModifier | Qt::MetaModifier));
+    EXPECT_FALSE(Key(Qt::Key_S));
+    EXPECT_EQ(saveDialogs + openDialogs, 0);
+
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saveDialogs, 1);
+    Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(openDialogs, 1);
+    const auto before = modParameters::CurrentTopic;
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_NE(modParameters::CurrentTopic, before);
+    // The slider did not see the keys.
+    EXPECT_FLOAT_EQ(window->sliderRating[0]->Value(), 50.0f);
+}
+
+TEST_F(CommandsTest, CtrlSWhileEditingSavesTheEditedValue)
+{
+    ShowTopic(2, 2);
+    Click(*window->lblRating[0]);
+    Type(QStringLiteral("0.9"));
+    chosenFile = Saved("edited.vtp");
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Read(*chosenFile).contains("Rating0=0.9\r\n"));
+    EXPECT_TRUE(window->txtEditBox->isHidden());
+}
+
+TEST_F(CommandsTest, CtrlQAsksAboutUnsavedChangesAndCancelKeepsTheWindow)
+{
+    ShowTopic(2, 2);
+    modParameters::TopicChanged = true;
+    answer = vbCancel;
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(prompts.size(), 1);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(Key(Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_EQ(prompts.size(), 1);
+
+    answer = vbNo;
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(prompts.size(), 2);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull() || !window->isVisible());
+}

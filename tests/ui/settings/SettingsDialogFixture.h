@@ -1,0 +1,97 @@
+#pragma once
+
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/CommonDialog.h"
+#include "support/MsgBox.h"
+#include "ui/main/VLabel.h"
+#include "ui/main/frmMain.h"
+#include "ui/settings/frmOptions.h"
+#include "ui/support/FontSetup.h"
+
+#include "WindowDriver.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+// A loaded main window showing a topic of three attributes and five named options, and
+// the settings dialog over it. Message boxes and file dialogs are answered and recorded.
+class SettingsDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        using namespace modParameters;
+        InstallFontSubstitutions();
+        frmMain::InstallWindowHooks();
+        SetMsgBoxHandler([this](const QString &prompt, int, const QString &) {
+            messages << prompt;
+            return int(vbOK);
+        });
+        SetFileDialogHandler([this](const CommonDialog &, bool) {
+            ++fileDialogs;
+            return chosenFile;
+        });
+        IsStarting = false;
+        ShowSettingsOnNew = false;
+        DisplayAsDecimal = true;
+        CommandLineFileType.clear();
+        CurrentTopic = std::make_shared<VeltraneTopic>();
+        main = new frmMain;
+        main->Form_Load();
+
+        auto topic = std::make_shared<VeltraneTopic>();
+        topic->SetRounding(3);
+        topic->SetTitle(QStringLiteral("Cars"));
+        topic->SetTotalAttributes(3);
+        topic->SetTotalOptions(5);
+        for (int16_t i = 0; i < 5; ++i)
+            topic->SetOptionName(i, QStringLiteral("Car %1").arg(QChar(u'A' + i)));
+        CurrentTopic = topic;
+        main->UpdateSliderArrays(false);
+        TopicChanged = false;
+        ShowSettingsOnNew = true;
+    }
+
+    void TearDown() override
+    {
+        dialog.reset();
+        delete main;
+        SetMsgBoxHandler({});
+        SetFileDialogHandler({});
+        modParameters::IsStarting = false;
+    }
+
+    frmOptions &OpenDialog()
+    {
+        dialog = std::make_unique<frmOptions>(*main);
+        return *dialog;
+    }
+
+    template <typename Control = QWidget>
+    Control *Find(const char *name) const
+    {
+        auto *control = dialog->findChild<Control *>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    VLabel *Label(const char *name) const { return Find<VLabel>(name); }
+    QLineEdit *Box(const char *name) const { return Find<QLineEdit>(name); }
+    bool Shown(const char *name) const { return Find(name)->isVisibleTo(dialog.get()); }
+
+    VeltraneTopic &Topic() const { return *modParameters::CurrentTopic; }
+
+    frmMain *main = nullptr;
+    std::unique_ptr<frmOptions> dialog;
+    QStringList messages;
+    int fileDialogs = 0;
+    std::optional<QString> chosenFile;
+};
