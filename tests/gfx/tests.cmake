@@ -1,0 +1,11 @@
+# Screenshots taken through the real save dialog, under a virtual X display.
+find_program(VELTRANE_XVFB_RUN xvfb-run)
+find_program(VELTRANE_XDOTOOL xdotool)
+find_program(VELTRANE_XWD xwd)
+if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/convert)
+  add_test(NAME gfx_screenshot_realwindow
+    COMMAND ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1024x768x24"
+            sh ${CMAKE_CURRENT_LIST_DIR}/screenshot_realwindow.sh $<TARGET_FILE:veltrane>
+            ${CMAKE_CURRENT_BINARY_DIR}/screenshot_realwindow)
+  set_tests_properties(gfx_screenshot_realwindow PROPERTIES TIMEOUT 180)
+endif()
