@@ -80,25 +80,16 @@ void WholeWindowRepaint(benchmark::State &state)
         window.repaint();
 }
 
-void UpdateSliderArraysGrow(benchmark::State &state)
+// Rebuilds the arrays for a topic of the second size, starting from the first size.
+void UpdateSliderArraysFromTo(benchmark::State &state)
 {
     frmMain &window = Window();
+    const int from = int(state.range(0));
+    const int to = int(state.range(1));
     for (auto _ : state) {
         state.PauseTiming();
-        Show(window, 1, 1);
-        modParameters::CurrentTopic = MakeTopic(10, 10);
-        state.ResumeTiming();
-        window.UpdateSliderArrays(false);
-    }
-}
-
-void UpdateSliderArraysShrink(benchmark::State &state)
-{
-    frmMain &window = Window();
-    for (auto _ : state) {
-        state.PauseTiming();
-        Show(window, 10, 10);
-        modParameters::CurrentTopic = MakeTopic(1, 1);
+        Show(window, from, from);
+        modParameters::CurrentTopic = MakeTopic(to, to);
         state.ResumeTiming();
         window.UpdateSliderArrays(false);
     }
@@ -108,8 +99,12 @@ void UpdateSliderArraysShrink(benchmark::State &state)
 
 BENCHMARK(SliderMoveOn10x10)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(WholeWindowRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(UpdateSliderArraysGrow)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(UpdateSliderArraysShrink)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(UpdateSliderArraysFromTo)
+    ->Args({1, 10})
+    ->Args({10, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

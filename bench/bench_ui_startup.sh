@@ -34,13 +34,16 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
         # First the window on screen, then its painted background in it. Taking a picture
         # costs far more than the program needs to paint, so the time is taken when the
         # window shows, unless the first picture finds it still unpainted.
+        deadline=$(($(date +%s) + 30))
         while :; do
+            [ "$(date +%s)" -lt "$deadline" ] || { echo "no window within 30 s" >&2; kill "$pid"; exit 1; }
             wid=$(xdotool search --onlyvisible --name "^Choosing a laptop - Veltrane\$" 2>/dev/null | head -n 1 || true)
             [ -n "$wid" ] && break
             sleep 0.002
         done
         end=$(date +%s%N)
         while :; do
+            [ "$(date +%s)" -lt "$deadline" ] || { echo "window not painted within 30 s" >&2; kill "$pid"; exit 1; }
             colour=$(xwd -id "$wid" -silent 2>/dev/null | /usr/bin/convert xwd:- -format "%[pixel:p{0,0}]" info: 2>/dev/null || true)
             case "$colour" in *145,200,255*) break ;; esac
             end=$(date +%s%N)

@@ -304,29 +304,8 @@ void frmMain::Form_Load()
         EndLoad();
         RepaintGradients();
     } else {
-        ShowInitialTopic();
+        btnNew_Click();
     }
-}
-
-// The start topic for as long as the New command is not there to build it: two options
-// and two attributes, rounded to three places, shown at once.
-void frmMain::ShowInitialTopic()
-{
-    StartLoad();
-    auto topic = std::make_shared<VeltraneTopic>();
-    if (modParameters::CurrentTopic)
-        topic->SetNormaliseWeights(modParameters::CurrentTopic->NormaliseWeights());
-    topic->SetRounding(3);
-    topic->SetTotalAttributes(2);
-    topic->SetTotalOptions(2);
-    modParameters::CurrentTopic = topic;
-    modParameters::TopicChanged = false;
-    ShowScores = ShowWeightings = ShowRatings = true;
-    UpdateToggleButtons();
-    show();
-    UpdateSliderArrays(true);
-    EndLoad();
-    Form_Resize();
 }
 
 void frmMain::RestorePlacement()

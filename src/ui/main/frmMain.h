@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -276,7 +277,6 @@ private:
     void RestorePlacement();
     ProgramSettings::WindowState PlacementState() const;
     void CorrectForFrame();
-    void ShowInitialTopic();
 
     // Element creation of the control arrays.
     void CreateAttributeElements(int16_t index);
@@ -302,7 +302,13 @@ private:
     void sliderRating_UserAdjusted(int16_t Index);
     void sliderWeighting_Change(int16_t Index);
     void sliderWeighting_UserAdjusted(int16_t Index);
+    // Runs store (a value into the topic), reports a rejected value, then refreshes.
+    void StoreValue(const std::function<void()> &store);
 
     void imgResizeTab_MouseDown(Qt::MouseButton button);
+    // The mouse over the label brings the hover highlight of that kind.
     void WireHighlight(VLabel *label, int16_t kind);
+    // An editable array element: caption changes and clicks go to the handlers given.
+    void WireEditableLabel(VLabel *label, int16_t index, void (frmMain::*change)(int16_t),
+                           void (frmMain::*click)(int16_t), int16_t kind);
 };

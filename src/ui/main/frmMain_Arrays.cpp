@@ -85,9 +85,7 @@ void frmMain::CreateAttributeElements(int16_t j)
     VLabel *name = nameLabel(this, QStringLiteral("lblAttribute"), j, QStringLiteral("Attribute Label"), 2,
                              lblAttribute);
     lblAttribute.push_back(name);
-    connect(name, &VLabel::Change, this, [this, j] { lblAttribute_Change(j); });
-    connect(name, &VLabel::Click, this, [this, j] { lblAttribute_Click(j); });
-    WireHighlight(name, HighlightAttribute);
+    WireEditableLabel(name, j, &frmMain::lblAttribute_Change, &frmMain::lblAttribute_Click, HighlightAttribute);
 
     MeterSlider *weighting = slider(this, QStringLiteral("sliderWeighting"), j, 50, RGB(108, 206, 227), false,
                                     sliderWeighting);
@@ -97,9 +95,7 @@ void frmMain::CreateAttributeElements(int16_t j)
 
     VLabel *value = CreateValueLabel(QStringLiteral("lblWeighting"), j);
     lblWeighting.push_back(value);
-    connect(value, &VLabel::Change, this, [this, j] { lblWeighting_Change(j); });
-    connect(value, &VLabel::Click, this, [this, j] { lblWeighting_Click(j); });
-    WireHighlight(value, HighlightPlain);
+    WireEditableLabel(value, j, &frmMain::lblWeighting_Change, &frmMain::lblWeighting_Click, HighlightPlain);
 }
 
 void frmMain::CreateOptionElements(int16_t i)
@@ -116,9 +112,7 @@ void frmMain::CreateOptionElements(int16_t i)
 
     VLabel *name = nameLabel(this, QStringLiteral("lblOption"), i, QStringLiteral("Option Label"), 0, lblOption);
     lblOption.push_back(name);
-    connect(name, &VLabel::Change, this, [this, i] { lblOption_Change(i); });
-    connect(name, &VLabel::Click, this, [this, i] { lblOption_Click(i); });
-    WireHighlight(name, HighlightOption);
+    WireEditableLabel(name, i, &frmMain::lblOption_Change, &frmMain::lblOption_Click, HighlightOption);
 }
 
 void frmMain::CreateCellElements(int16_t k)
@@ -130,9 +124,7 @@ void frmMain::CreateCellElements(int16_t k)
 
     VLabel *value = CreateValueLabel(QStringLiteral("lblRating"), k);
     lblRating.push_back(value);
-    connect(value, &VLabel::Change, this, [this, k] { lblRating_Change(k); });
-    connect(value, &VLabel::Click, this, [this, k] { lblRating_Click(k); });
-    WireHighlight(value, HighlightPlain);
+    WireEditableLabel(value, k, &frmMain::lblRating_Change, &frmMain::lblRating_Click, HighlightPlain);
 }
 
 void frmMain::StartLoad()

@@ -125,3 +125,11 @@ void frmMain::WireHighlight(VLabel *label, int16_t kind)
 {
     connect(label, &VLabel::MouseMove, this, [this, label, kind] { HighlightControl(label, kind); });
 }
+
+void frmMain::WireEditableLabel(VLabel *label, int16_t index, void (frmMain::*change)(int16_t),
+                                void (frmMain::*click)(int16_t), int16_t kind)
+{
+    connect(label, &VLabel::Change, this, [this, index, change] { (this->*change)(index); });
+    connect(label, &VLabel::Click, this, [this, index, click] { (this->*click)(index); });
+    WireHighlight(label, kind);
+}

@@ -52,18 +52,21 @@ private:
     int &m_depth;
 };
 
-QString tooltipFor(const QString &kind, int id, const QString &name)
+// The caption of an option or attribute name label enters the topic; the label keeps the
+// full text in its tag and shows as much of it as fits within limit pixels.
+template <typename Get, typename Set>
+void storeName(VLabel &label, int16_t id, const QString &kind, Get get, Set set, int limit)
 {
+    const QString caption = label.Caption();
+    label.SetTag(caption);
+    if (get(id) != caption)
+        modStartup::MarkTopicChanged();
+    set(id, caption);
+    // Before the first layout there is no width yet; 0 and -1 would mean something else.
+    FitLabelCaption(label, std::max(limit, 1));
     const QString defaultName = kind + QString::number(id + 1);
-    return name == defaultName ? defaultName : defaultName + QStringLiteral(": ") + name;
-}
-
-// A value write the topic rejects (a number out of range, a text that is no number) leaves
-// the topic as it is; the refresh that follows shows its values again.
-void reportRejectedValue(const VeltraneError &error)
-{
-    if (error.number() != 13)
-        MsgBox(error.description(), vbExclamation);
+    const QString name = get(id);
+    label.setToolTip(name == defaultName ? defaultName : defaultName + QStringLiteral(": ") + name);
 }
 
 } // namespace
@@ -124,13 +127,10 @@ void frmMain::sliderRating_UserAdjusted(int16_t Index)
 {
     if (size_t(Index) >= sliderRating.size())
         return;
-    try {
+    StoreValue([this, Index] {
         modParameters::CurrentTopic->SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
                                                sliderRating[Index]->Value() / 100.0);
-    } catch (const VeltraneError &error) {
-        reportRejectedValue(error);
-    }
-    UpdateSettings();
+    });
     // The number follows at once while the slider is still being dragged.
     if (size_t(Index) < lblRating.size())
         lblRating[Index]->repaint();
@@ -146,14 +146,24 @@ void frmMain::sliderWeighting_UserAdjusted(int16_t Index)
 {
     if (size_t(Index) >= sliderWeighting.size())
         return;
-    try {
+    StoreValue([this, Index] {
         modParameters::CurrentTopic->SetWeighting(Index, sliderWeighting[Index]->Value() / 100.0);
-    } catch (const VeltraneError &error) {
-        reportRejectedValue(error);
-    }
-    UpdateSettings();
+    });
     if (size_t(Index) < lblWeighting.size())
         lblWeighting[Index]->repaint();
+}
+
+// A value the topic rejects (out of range, or a text that is no number) leaves the topic
+// as it is; the refresh that follows shows the topic's values again either way.
+void frmMain::StoreValue(const std::function<void()> &store)
+{
+    try {
+        store();
+    } catch (const VeltraneError &error) {
+        if (error.number() != 13)
+            MsgBox(error.description(), vbExclamation);
+    }
+    UpdateSettings();
 }
 
 void frmMain::RefreshCaption(VLabel *label, const QString &caption, void (frmMain::*handler)())
@@ -194,15 +204,10 @@ void frmMain::lblAttribute_Change(int16_t Index)
     if (InAttributeChange || Index >= topic.TotalAttributes() || size_t(Index) >= lblAttribute.size())
         return;
     Guard guard(InAttributeChange);
-    VLabel *label = lblAttribute[Index];
-    const QString caption = label->Caption();
-    label->SetTag(caption);
-    if (topic.GetAttributeName(Index) != caption)
-        modStartup::MarkTopicChanged();
-    topic.SetAttributeName(Index, caption);
-    // Before the first layout there is no column yet; 0 and -1 would mean something else.
-    FitLabelCaption(*label, std::max(ColumnWidth - 10, 1));
-    label->setToolTip(tooltipFor(QStringLiteral("Attribute "), Index, topic.GetAttributeName(Index)));
+    storeName(
+        *lblAttribute[Index], Index, QStringLiteral("Attribute "),
+        [&topic](int16_t id) { return topic.GetAttributeName(id); },
+        [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); }, ColumnWidth - 10);
 }
 
 void frmMain::lblOption_Change(int16_t Index)
@@ -211,14 +216,10 @@ void frmMain::lblOption_Change(int16_t Index)
     if (InOptionChange || Index >= topic.TotalOptions() || size_t(Index) >= lblOption.size())
         return;
     Guard guard(InOptionChange);
-    VLabel *label = lblOption[Index];
-    const QString caption = label->Caption();
-    label->SetTag(caption);
-    if (topic.GetOptionName(Index) != caption)
-        modStartup::MarkTopicChanged();
-    topic.SetOptionName(Index, caption);
-    FitLabelCaption(*label, std::max(lblWeightings->width(), 1));
-    label->setToolTip(tooltipFor(QStringLiteral("Option "), Index, topic.GetOptionName(Index)));
+    storeName(
+        *lblOption[Index], Index, QStringLiteral("Option "),
+        [&topic](int16_t id) { return topic.GetOptionName(id); },
+        [&topic](int16_t id, const QString &name) { topic.SetOptionName(id, name); }, lblWeightings->width());
     if (size_t(Index) < lblScoreTitle.size())
         lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
 }
@@ -239,12 +240,7 @@ void frmMain::lblWeighting_Change(int16_t Index)
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     if (Index >= topic.TotalAttributes() || size_t(Index) >= lblWeighting.size() || RefreshDepth >= MaxRefreshDepth)
         return;
-    try {
-        topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption()));
-    } catch (const VeltraneError &error) {
-        reportRejectedValue(error);
-    }
-    UpdateSettings();
+    StoreValue([&] { topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption())); });
 }
 
 void frmMain::lblRating_Change(int16_t Index)
@@ -253,13 +249,10 @@ void frmMain::lblRating_Change(int16_t Index)
     const int cells = int(topic.TotalOptions()) * topic.TotalAttributes();
     if (Index >= cells || size_t(Index) >= lblRating.size() || RefreshDepth >= MaxRefreshDepth)
         return;
-    try {
+    StoreValue([&] {
         topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
                         NormaliseNumericInput(lblRating[Index]->Caption()));
-    } catch (const VeltraneError &error) {
-        reportRejectedValue(error);
-    }
-    UpdateSettings();
+    });
 }
 
 QString frmMain::FormatNumberForDisplay(double Number)
