@@ -27,8 +27,14 @@ fail() {
     kill "$pid" 2> /dev/null || true
     exit 1
 }
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Where to go - Veltrane$' | head -n 1) \
-    || fail "no main window"
+# The main window, looked up afresh each time: while starting, the program may replace
+# its native window.
+main_window() {
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Where to go - Veltrane$' | tail -n 1) || true
+    [ -n "$wid" ] || fail "no main window"
+}
+main_window
+sleep 1
 
 # Ctrl+S, then the name typed into the save dialog; waits until the dialog has gone and the
 # file is there.
@@ -36,8 +42,9 @@ save_as() {
     # A key sent just as the previous dialog goes can be lost under a bare X server: retry.
     dialog=
     for _ in 1 2 3; do
-        xdotool windowfocus --sync "$wid"
-        xdotool key --window "$wid" ctrl+s
+        main_window
+        xdotool windowfocus --sync "$wid" || continue
+        xdotool key --window "$wid" ctrl+s || continue
         dialog=$(timeout 8 xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1) || true
         [ -n "$dialog" ] && break
     done
@@ -59,6 +66,7 @@ save_as() {
 }
 
 save_as picture.jpg
+main_window
 xwd -id "$wid" -silent | /usr/bin/convert xwd:- "png:$work/window.png"
 save_as bitmap.bmp
 save_as topic.JPG
@@ -82,8 +90,10 @@ matrix=$(differing "$work/bitmap.bmp" 10 45 540 95)
 [ "$buttons" -gt 300 ] || fail "the command buttons show in the BMP ($buttons pixels differ)"
 [ "$matrix" -eq 0 ] || fail "the score panel in the BMP differs from the screen ($matrix pixels)"
 
+main_window
 xdotool windowfocus --sync "$wid"
-xdotool key --window "$wid" ctrl+q
+# The window may be gone before the key is released: xdotool then reports a bad window.
+xdotool key --window "$wid" ctrl+q 2> /dev/null || true
 for _ in $(seq 1 40); do
     kill -0 "$pid" 2> /dev/null || break
     sleep 0.25
