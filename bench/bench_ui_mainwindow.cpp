@@ -38,6 +38,8 @@ std::shared_ptr<VeltraneTopic> MakeTopic(int options, int attributes)
 frmMain &Window()
 {
     static frmMain *window = [] {
+        // The window starts on a new topic: without the settings dialog, which would wait.
+        modParameters::ShowSettingsOnNew = false;
         modParameters::CurrentTopic = MakeTopic(1, 1);
         auto *created = new frmMain;
         created->Form_Load();
