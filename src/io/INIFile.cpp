@@ -125,8 +125,8 @@ std::optional<double> INIFile::GetNumericParameterValue(const QString &section, 
     return ParseNumericValue(GetParameterValue(section, key, defaultValue));
 }
 
-std::optional<double> INIFile::GetNumericParameterValue(const QString &section, const QString &key,
-                                                        std::optional<double> defaultValue) const
+std::optional<double> INIFile::NumericValueOr(const QString &section, const QString &key,
+                                              std::optional<double> defaultValue) const
 {
     const INIEntry *entry = FindParameter(section, key);
     return entry ? ParseNumericValue(entry->Value) : defaultValue;

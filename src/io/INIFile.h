@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 // One line of a section: a parameter (Key not empty), a comment line (Key empty,
 // Comment not empty) or a blank line (all three empty).
@@ -51,8 +52,15 @@ public:
     // "-0,5", "1"); no number for any other text. A missing key reads defaultValue.
     std::optional<double> GetNumericParameterValue(const QString &section, const QString &key,
                                                    const QString &defaultValue = {}) const;
+    // A number as the default ("0.75", std::nullopt). A template, so that a braced empty
+    // default ({}) still means the empty text above.
+    template <typename Number>
+        requires(std::is_convertible_v<Number, std::optional<double>> && !std::is_convertible_v<Number, QString>)
     std::optional<double> GetNumericParameterValue(const QString &section, const QString &key,
-                                                   std::optional<double> defaultValue) const;
+                                                   Number defaultValue) const
+    {
+        return NumericValueOr(section, key, std::optional<double>(defaultValue));
+    }
 
     // The document as WriteFile writes it: CR LF line ends, one empty line after each section.
     QString Text() const;
@@ -71,6 +79,8 @@ private:
     INISection &FindOrAddSection(const QString &name);
     void AddEntry(const QString &section, const INIEntry &entry);
     const INIEntry *FindParameter(const QString &section, const QString &key) const;
+    std::optional<double> NumericValueOr(const QString &section, const QString &key,
+                                         std::optional<double> defaultValue) const;
     void ParseLines(const QStringList &lines);
 
     static QString FormatNumericValue(double value);

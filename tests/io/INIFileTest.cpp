@@ -237,6 +237,9 @@ TEST(INIFile, NumericDefaultsApplyOnlyToMissingKeys)
     EXPECT_FALSE(ini.GetNumericParameterValue("S", "Missing").has_value());
     EXPECT_FALSE(ini.GetNumericParameterValue("S", "Text", 0.75).has_value());
     EXPECT_FALSE(ini.GetNumericParameterValue("S", "Text", "1").has_value());
+    // A braced empty default is the empty text: no number.
+    EXPECT_FALSE(ini.GetNumericParameterValue("S", "Missing", {}).has_value());
+    EXPECT_EQ(ini.GetNumericParameterValue("S", "Missing", 1), 1.0);
 }
 
 TEST(INIFile, NumbersSurviveAWriteAndRead)
