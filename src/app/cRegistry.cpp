@@ -172,7 +172,7 @@ bool cRegistry::DeleteValue()
     return true;
 }
 
-QVariant cRegistry::Value()
+QVariant cRegistry::Value() const
 {
     const std::optional<RegistryKey> key = pReadKey();
     const RegistryValue *value = key ? pFindValue(*key) : nullptr;

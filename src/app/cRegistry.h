@@ -32,7 +32,8 @@ public:
     bool DeleteKey();
     bool DeleteValue();
 
-    QVariant Value();
+    // A successful read sets ValueType to the stored type.
+    QVariant Value() const;
     bool ValueExists() const;
     void SetValue(const QVariant &value);
 
@@ -75,7 +76,7 @@ private:
     int32_t m_hClassKey = 0;
     QString m_sSectionKey;
     QString m_sValueKey;
-    int32_t m_hValueType = 0;
+    mutable int32_t m_hValueType = 0;
     QVariant m_vDefault;
     QString m_sMachine;
 };

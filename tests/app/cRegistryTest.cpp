@@ -33,7 +33,8 @@ void expectError(const std::function<void()> &action, int32_t number, const QStr
 
 int32_t storedType(const QString &name)
 {
-    cRegistry registry = at(HKEY_CURRENT_USER, Key, name, 0);
+    // A read is const, and still learns the stored type.
+    const cRegistry registry = at(HKEY_CURRENT_USER, Key, name, 0);
     registry.Value();
     return registry.ValueType();
 }

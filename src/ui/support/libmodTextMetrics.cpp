@@ -1,5 +1,6 @@
 #include "libmodTextMetrics.h"
 
+#include "support/libmodGenericTextFunctions.h"
 #include "ui/main/VLabel.h"
 
 #include <QFontMetrics>
@@ -48,7 +49,8 @@ void FitLabelCaption(VLabel &label, int32_t limit)
 {
     QWidget &measurer = FontCalc ? *FontCalc : static_cast<QWidget &>(label);
     const QFont font = label.font();
-    QString text = label.Caption().trimmed();
+    // Only spaces are trimmed: a tab or line break is part of the caption.
+    QString text = TrimBlanks(label.Caption());
     int32_t w = TextWidthInControl(measurer, text + Margins, font);
 
     bool resize = limit != 0;
@@ -62,7 +64,7 @@ void FitLabelCaption(VLabel &label, int32_t limit)
     bool shortened = false;
     while (text.size() >= 2 && w > limit) {
         text.chop(1);
-        text = text.trimmed();
+        text = TrimBlanks(text);
         shortened = true;
         w = TextWidthInControl(measurer, text + Ellipsis + Margins, font);
     }

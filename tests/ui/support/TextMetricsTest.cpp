@@ -111,6 +111,14 @@ TEST_F(FitFixture, ShortenedTextLosesTrailingSpacesBeforeTheEllipsis)
     EXPECT_EQ(changes, 2); // the caption set by the test, then the shortened one
 }
 
+TEST_F(FitFixture, OnlySpacesAreTrimmed)
+{
+    label->SetCaption(QStringLiteral("\tAbcdefghijklmnop "));
+    const int limit = Width(label->font(), QStringLiteral("\tAbcdef") + Ellipsis + "SS");
+    FitLabelCaption(*label, limit);
+    EXPECT_EQ(label->Caption(), "\tAbcdef" + Ellipsis);
+}
+
 TEST_F(FitFixture, PositiveLimitResizesByAlignment)
 {
     const QString text = QStringLiteral("Price");
