@@ -134,6 +134,7 @@ void frmOptions::ShowCurrentSettings()
 
 void frmOptions::ApplySettings()
 {
+    correctBoxesBeforeApply();
     VeltraneTopic &topic = *CurrentTopic;
     const QString title = m_txtTitle->text();
     const bool invert = !m_optWeightingType[0]->isChecked();
@@ -163,7 +164,6 @@ void frmOptions::ApplySettings()
 
 void frmOptions::btnOk_Click()
 {
-    correctBoxesBeforeApply();
     ApplySettings();
     unloadDialog();
 }

@@ -96,7 +96,7 @@ void frmOptions::countBox_LostFocus(QLineEdit *box)
 }
 
 // OK by Escape leaves the focus where it was, so the box it is in has not been corrected
-// yet: every box gets its rule before the settings are read.
+// yet: every box gets its rule before the settings are read, whoever applies them.
 void frmOptions::correctBoxesBeforeApply()
 {
     txtTitle_LostFocus();

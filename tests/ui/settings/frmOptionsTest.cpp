@@ -445,3 +445,15 @@ TEST_F(SettingsDialogTest, ShowModalReturnsWhenTheDialogUnloads)
 }
 
 #include "frmOptionsTest.moc"
+
+TEST_F(SettingsDialogTest, ApplyingCorrectsCountBoxesThatStillHoldTheirTypedText)
+{
+    OpenDialog();
+    Box("txtOptionCount")->setText(QStringLiteral("12"));
+    Box("txtAttributeCount")->setText(QStringLiteral("0"));
+    dialog->ApplySettings();
+    EXPECT_EQ(Box("txtOptionCount")->text(), "10");
+    EXPECT_EQ(Box("txtAttributeCount")->text(), "1");
+    EXPECT_EQ(Topic().TotalOptions(), 10);
+    EXPECT_EQ(Topic().TotalAttributes(), 1);
+}
