@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <memory>
 #include <optional>
 
@@ -62,8 +64,13 @@ protected:
 
     void TearDown() override
     {
+        // Nothing a test left pending may reach the next test's handlers: no unsaved
+        // topic to ask about, and every posted close or deletion handled here.
+        modParameters::TopicChanged = false;
         dialog.reset();
         delete main;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         SetMsgBoxHandler({});
         SetFileDialogHandler({});
         modParameters::IsStarting = false;
