@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 // The application the file code expects (relative names are read from its folder).
 inline void StartFuzzApplication(int *argc, char ***argv)
@@ -62,4 +63,26 @@ inline void CheckLoadedTopic(const VeltraneTopic &topic, int16_t maxOptions, int
                 std::abort();
         }
     }
+}
+
+// Runs `load(fileName, topic)` on the input written to `name`, starting from a topic whose
+// NormaliseWeights comes from the first byte. A failure must leave the topic as it was; a
+// success must replace it, keep NormaliseWeights and hold to the limits. Returns the
+// loaded topic, or null when the load failed.
+template <typename Loader>
+std::shared_ptr<VeltraneTopic> LoadChecked(Loader load, const QString &name, const uint8_t *data, size_t size,
+                                           int16_t maxOptions, int16_t maxAttributes)
+{
+    auto topic = std::make_shared<VeltraneTopic>();
+    topic->SetNormaliseWeights(size > 0 && (data[0] & 1));
+    const auto before = topic;
+    if (!load(FuzzFile(name, data, size), topic)) {
+        if (topic != before)
+            std::abort();
+        return nullptr;
+    }
+    if (topic == before || topic->NormaliseWeights() != before->NormaliseWeights())
+        std::abort();
+    CheckLoadedTopic(*topic, maxOptions, maxAttributes);
+    return topic;
 }

@@ -35,17 +35,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     percentageAnswer = size > 0 && (data[size - 1] & 1) ? vbNo : vbYes;
-    auto topic = std::make_shared<VeltraneTopic>();
-    topic->SetNormaliseWeights(size > 0 && (data[0] & 1));
-    const auto before = topic;
-    if (!modLoadSave::ImportTopicCSV(FuzzFile(QStringLiteral("input.csv"), data, size), topic)) {
-        if (topic != before)
-            std::abort();
+    const auto topic = LoadChecked(modLoadSave::ImportTopicCSV, QStringLiteral("input.csv"), data, size,
+                                   modParameters::MaxOptions, modParameters::MaxAttributes);
+    if (!topic)
         return 0;
-    }
-    if (topic == before || topic->NormaliseWeights() != before->NormaliseWeights())
-        std::abort();
-    CheckLoadedTopic(*topic, modParameters::MaxOptions, modParameters::MaxAttributes);
     if (holdsQuote(*topic))
         return 0;
 

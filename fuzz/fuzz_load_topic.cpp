@@ -15,17 +15,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    auto topic = std::make_shared<VeltraneTopic>();
-    topic->SetNormaliseWeights(size > 0 && (data[0] & 1));
-    const auto before = topic;
-    if (!modLoadSave::LoadTopicFile(FuzzFile(QStringLiteral("input.vtp"), data, size), topic)) {
-        if (topic != before)
-            std::abort();
+    const auto topic = LoadChecked(modLoadSave::LoadTopicFile, QStringLiteral("input.vtp"), data, size,
+                                   modParameters::MaxOptions, modParameters::MaxAttributes);
+    if (!topic)
         return 0;
-    }
-    if (topic == before || topic->NormaliseWeights() != before->NormaliseWeights())
-        std::abort();
-    CheckLoadedTopic(*topic, modParameters::MaxOptions, modParameters::MaxAttributes);
 
     topic->SetNormaliseWeights(false);
     const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);
