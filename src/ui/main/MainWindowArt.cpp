@@ -52,18 +52,27 @@ bool isRound(Glyph glyph)
 }
 
 // Draws the symbol in a 100 x 100 box.
+// A path along the points; a closed one returns to the first point.
+QPainterPath pathThrough(std::initializer_list<QPointF> points, bool closed)
+{
+    QPainterPath path;
+    for (const QPointF &point : points) {
+        if (path.elementCount() == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    if (closed)
+        path.closeSubpath();
+    return path;
+}
+
 void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
 {
     QPen pen(ink, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     switch (glyph) {
     case Glyph::New: {
-        QPainterPath page;
-        page.moveTo(28, 18);
-        page.lineTo(58, 18);
-        page.lineTo(74, 34);
-        page.lineTo(74, 82);
-        page.lineTo(28, 82);
-        page.closeSubpath();
+        const QPainterPath page = pathThrough({{28, 18}, {58, 18}, {74, 34}, {74, 82}, {28, 82}}, true);
         p.setPen(QPen(ink, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::white);
         p.drawPath(page);
@@ -77,20 +86,9 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
     case Glyph::Load: {
         p.setPen(QPen(ink, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(QColor(255, 222, 120));
-        QPainterPath back;
-        back.moveTo(16, 78);
-        back.lineTo(16, 26);
-        back.lineTo(38, 26);
-        back.lineTo(44, 34);
-        back.lineTo(78, 34);
-        back.lineTo(78, 46);
+        const QPainterPath back = pathThrough({{16, 78}, {16, 26}, {38, 26}, {44, 34}, {78, 34}, {78, 46}}, false);
         p.drawPath(back);
-        QPainterPath front;
-        front.moveTo(16, 78);
-        front.lineTo(28, 46);
-        front.lineTo(88, 46);
-        front.lineTo(76, 78);
-        front.closeSubpath();
+        const QPainterPath front = pathThrough({{16, 78}, {28, 46}, {88, 46}, {76, 78}}, true);
         p.setBrush(QColor(255, 236, 160));
         p.drawPath(front);
         break;
@@ -98,13 +96,7 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
     case Glyph::Save: {
         p.setPen(QPen(ink, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(QColor(70, 110, 190));
-        QPainterPath disk;
-        disk.moveTo(20, 20);
-        disk.lineTo(70, 20);
-        disk.lineTo(80, 30);
-        disk.lineTo(80, 80);
-        disk.lineTo(20, 80);
-        disk.closeSubpath();
+        const QPainterPath disk = pathThrough({{20, 20}, {70, 20}, {80, 30}, {80, 80}, {20, 80}}, true);
         p.drawPath(disk);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
