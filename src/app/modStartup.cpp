@@ -144,6 +144,11 @@ void ProcessCommandLine(const QStringList &arguments)
     CommandLineFileType = extension.toUpper();
 }
 
+QString CommandLineFilePath()
+{
+    return QFileInfo(modParameters::CommandLineFile).absoluteFilePath();
+}
+
 void Uninstall()
 {
     if (MsgBox(UninstallQuestion, vbQuestion | vbYesNo) != vbYes)

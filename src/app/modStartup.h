@@ -30,6 +30,11 @@ int Main(int argc, char **argv);
 // arguments, or shows why the argument cannot be opened.
 void ProcessCommandLine(const QStringList &arguments);
 
+// The command-line file as the loader is to be given it. CommandLineFile stays as typed (the
+// messages show it so), but a relative name means the folder the program was started in, as
+// for the existence test, not the program's own folder that the loader would take.
+QString CommandLineFilePath();
+
 // The uninstall question and, on Yes, the removal of the program's keys from both hives.
 void Uninstall();
 

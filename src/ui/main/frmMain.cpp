@@ -286,7 +286,7 @@ void frmMain::Form_Load()
     // 5. A topic file named on the command line.
     bool topicLoaded = false;
     if (modParameters::CommandLineFileType == QLatin1String("VTP"))
-        topicLoaded = modLoadSave::LoadTopicFile(modParameters::CommandLineFile, modParameters::CurrentTopic);
+        topicLoaded = modLoadSave::LoadTopicFile(modStartup::CommandLineFilePath(), modParameters::CurrentTopic);
 
     // 6. Placement, without recording the size changes it causes.
     {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the built program on a topic file in a virtual X display, as a person would, and
-# checks what shows: the window by its title, a screenshot of it (size and colours), Ctrl+Q
-# closing it, and the settings it leaves in the registry store.
+# checks what shows: the window by its title (so the file, named relative to the current
+# folder, was loaded), a screenshot of it (size and colours), Ctrl+Q closing it, and the
+# settings it leaves in the registry store.
 #
 # usage: realwindow.sh VELTRANE_BINARY WORK_DIR [SCREENSHOT_COPY]
 set -eu
@@ -11,14 +12,16 @@ work=$2
 copy=${3:-}
 
 rm -rf "$work"
-mkdir -p "$work/registry" "$work/config" "$work/data"
+mkdir -p "$work/registry" "$work/config" "$work/data" "$work/Trips abroad"
 export VELTRANE_REGISTRY_DIR="$work/registry"
 export XDG_CONFIG_HOME="$work/config"
 export XDG_DATA_HOME="$work/data"
 unset QT_QPA_PLATFORM
 
-topic="$work/Holiday.vtp"
-cat > "$topic" <<'TOPIC'
+# Named as a person types it: relative to the folder the program starts in, with a blank and
+# letters beyond ASCII.
+topic="Trips abroad/Où aller.vtp"
+cat > "$work/$topic" <<'TOPIC'
 ;
 ; Veltrane - Parameter Settings
 ;
@@ -67,6 +70,7 @@ fail() {
 # Everything that needs the display runs inside one xvfb-run.
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
     binary=$1; topic=$2; work=$3
+    cd "$work"
     "$binary" "$topic" > "$work/stdout.txt" 2> "$work/stderr.txt" &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name "^Where to go on holiday - Veltrane\$" | head -n 1)
