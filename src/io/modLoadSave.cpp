@@ -34,13 +34,38 @@ void showFileError(const QString &headline, int32_t number, const QString &descr
            vbCritical, modParameters::ProductTitle);
 }
 
+// A required value of [Topic] that is missing or does not convert fails with the run-time's
+// number and headline, and the description names the key, so that whoever edited the file
+// by hand can find it.
+[[noreturn]] void badTopicValue(int32_t number, const QString &key, const QString &problem)
+{
+    const QString headline = number == 6 ? QStringLiteral("Overflow") : QStringLiteral("Type mismatch");
+    throw VeltraneError(number, errorSource(), QStringLiteral("%1: %2 in [Topic] %3").arg(headline, key, problem));
+}
+
 // A count as the file gives it: a whole number in 16 bits.
 int16_t requiredCount(const INIFile &ini, const QString &key)
 {
-    const int32_t count = VariantToLong(ini.GetParameterValue(QStringLiteral("Topic"), key));
+    const QString outOfRange = QStringLiteral("is outside -32768 to 32767");
+    int32_t count = 0;
+    try {
+        count = VariantToLong(ini.GetParameterValue(QStringLiteral("Topic"), key));
+    } catch (const VeltraneError &error) {
+        badTopicValue(error.number(), key,
+                      error.number() == 6 ? outOfRange : QStringLiteral("is missing or not a number"));
+    }
     if (count < std::numeric_limits<int16_t>::min() || count > std::numeric_limits<int16_t>::max())
-        throw VeltraneError(6, errorSource(), QStringLiteral("Overflow"));
+        badTopicValue(6, key, outOfRange);
     return int16_t(count);
+}
+
+bool requiredTruthValue(const INIFile &ini, const QString &key)
+{
+    try {
+        return VariantToBool(ini.GetParameterValue(QStringLiteral("Topic"), key));
+    } catch (const VeltraneError &error) {
+        badTopicValue(error.number(), key, QStringLiteral("is missing or not True, False or a number"));
+    }
 }
 
 double requiredNumber(const INIFile &ini, const QString &section, const QString &key)
@@ -168,8 +193,7 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
         const int16_t attributes = requiredCount(ini, QStringLiteral("TotalAttributes"));
         loaded->SetTotalOptions(std::min(options, modParameters::MaxOptions));
         loaded->SetTotalAttributes(std::min(attributes, modParameters::MaxAttributes));
-        loaded->SetInvertWeights(
-            VariantToBool(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("InvertWeights"))));
+        loaded->SetInvertWeights(requiredTruthValue(ini, QStringLiteral("InvertWeights")));
         const bool cut = options > modParameters::MaxOptions || attributes > modParameters::MaxAttributes;
 
         const QString attributesSection = QStringLiteral("Attributes");

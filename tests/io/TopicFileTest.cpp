@@ -206,12 +206,27 @@ TEST(TopicFile, MissingOrUnreadableValuesGiveTheLoadErrorMessage)
     expectLoadError(failedLoad(carFileWith("Rating1=0.9\r\n", "")));
     expectLoadError(failedLoad(carFileWith("Attribute0_Weighting=0.5", "Attribute0_Weighting=half")));
     expectLoadError(failedLoad(carFileWith("Attribute0_Weighting=0.5", "Attribute0_Weighting=0.5.0")));
-    expectLoadError(failedLoad(carFileWith("TotalOptions=2\r\n", "")));
-    expectLoadError(failedLoad(carFileWith("TotalAttributes=2", "TotalAttributes=two")));
-    expectLoadError(failedLoad(carFileWith("TotalAttributes=2", "TotalAttributes=40000")));
-    expectLoadError(failedLoad(carFileWith("InvertWeights=False", "InvertWeights=maybe")));
-    expectLoadError(failedLoad(carFileWith("InvertWeights=False\r\n", "")));
     expectLoadError(failedLoad("[\r\n"));
+
+    // The header's required keys: the design's numbers, and a description that names the key.
+    const struct {
+        QByteArray from, to;
+        const char *error;
+    } badHeaders[] = {
+        {"TotalOptions=2\r\n", "", "13\rType mismatch: TotalOptions in [Topic] is missing or not a number"},
+        {"TotalAttributes=2", "TotalAttributes=two", "13\rType mismatch: TotalAttributes in [Topic] is missing or not a number"},
+        {"TotalOptions=2", "TotalOptions=99999", "6\rOverflow: TotalOptions in [Topic] is outside -32768 to 32767"},
+        {"TotalAttributes=2", "TotalAttributes=-1e12", "6\rOverflow: TotalAttributes in [Topic] is outside -32768 to 32767"},
+        {"InvertWeights=False", "InvertWeights=maybe",
+         "13\rType mismatch: InvertWeights in [Topic] is missing or not True, False or a number"},
+        {"InvertWeights=False\r\n", "",
+         "13\rType mismatch: InvertWeights in [Topic] is missing or not True, False or a number"},
+    };
+    for (const auto &bad : badHeaders) {
+        const auto boxes = failedLoad(carFileWith(bad.from, bad.to));
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes[0].prompt, "An error occurred whilst loading the file!\r\rError " + QString::fromLatin1(bad.error));
+    }
 
     ScratchFolder folder;
     MsgBoxRecorder boxes;
