@@ -143,7 +143,7 @@ void frmOptions::buildAboutPage()
     m_imgLogo->setPixmap(QPixmap::fromImage(OptionsArtwork::LogoImage(64)));
     m_lblVeltraneTitle = addLabel(QStringLiteral("lblVeltraneTitle"), QStringLiteral("Veltrane"), QRect(110, 58, 0, 0), true);
     m_lblCopyright1 = addLabel(QStringLiteral("lblCopyright1"), QStringLiteral("Weigh up your options, score them, and choose."), QRect(110, 86, 0, 0), false);
-    m_lblCopyright2 = addLabel(QStringLiteral("lblCopyright2"), QStringLiteral("Made with care by the Veltrane developers."), QRect(110, 104, 0, 0), false);
+    m_lblCopyright2 = addLabel(QStringLiteral("lblCopyright2"), QStringLiteral("Free software, licensed GPL-3.0-or-later."), QRect(110, 104, 0, 0), false);
     m_lblWebsiteNote = addLabel(QStringLiteral("lblWebsiteNote"), QStringLiteral("For help and support, please visit"), QRect(110, 150, 0, 0), false);
     m_lblWebLink = addLabel(QStringLiteral("lblWebLink"), QStringLiteral("the Veltrane help page"), QRect(110, 168, 0, 0), false);
     QFont link = m_lblWebLink->font();

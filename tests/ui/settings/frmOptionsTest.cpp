@@ -65,7 +65,7 @@ TEST_F(SettingsDialogTest, EveryControlCarriesItsDesignNameCaptionAndFont)
     for (const auto &[name, caption] : captions)
         EXPECT_EQ(Label(name)->Caption(), QString::fromLatin1(caption)) << name;
     EXPECT_FALSE(Label("lblCopyright1")->Caption().isEmpty());
-    EXPECT_FALSE(Label("lblCopyright2")->Caption().isEmpty());
+    EXPECT_TRUE(Label("lblCopyright2")->Caption().contains("GPL-3.0-or-later")); // the licence of LICENSE
     EXPECT_FALSE(Label("lblWebLink")->Caption().isEmpty());
 
     for (const char *heading : {"lblTabText(0)", "lblTabText(1)", "lblTabText(2)", "lblTitle", "lblTopicSettings",
