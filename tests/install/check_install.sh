@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Usage: check_install.sh BUILD_DIR
 # Installs BUILD_DIR into a temporary prefix, then checks that everything a desktop needs is in
-# place and well-formed: the binary, the desktop entry, the icons, the topic file type, the help page.
+# place and well-formed: the binary, the desktop entry, the icons, the topic file type, the help page,
+# the copyright file and the AppStream entry.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -13,7 +14,8 @@ cmake --install "$build" --prefix "$prefix" > "$prefix/install.log" || { cat "$p
 share=$prefix/share
 
 for f in bin/veltrane share/applications/veltrane.desktop share/mime/packages/veltrane.xml \
-         share/icons/hicolor/scalable/apps/veltrane.svg share/doc/veltrane/help.html; do
+         share/icons/hicolor/scalable/apps/veltrane.svg share/doc/veltrane/help.html share/doc/veltrane/copyright \
+         share/metainfo/org.veltrane.Veltrane.metainfo.xml; do
     [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/veltrane" ] || fail "the binary is not executable"
@@ -37,6 +39,11 @@ grep -q 'type="application/x-veltrane-topic"' "$share/mime/packages/veltrane.xml
 grep -q 'pattern="\*.vtp"' "$share/mime/packages/veltrane.xml" || fail "*.vtp glob missing"
 if command -v xmllint > /dev/null; then
     xmllint --html --noout "$share/doc/veltrane/help.html" || fail "help page does not parse"
+fi
+
+if command -v appstreamcli > /dev/null; then
+    appstreamcli validate --no-net "$share/metainfo/org.veltrane.Veltrane.metainfo.xml" > "$prefix/appstream.log" \
+        || { cat "$prefix/appstream.log"; fail "AppStream entry does not validate"; }
 fi
 
 # The MIME database built from our package knows the type and its extension.
