@@ -14,12 +14,16 @@ struct TopicAttribute
 {
     QString Name; // empty: the default name is shown
     double Weighting = 0;
+
+    bool operator==(const TopicAttribute &) const = default;
 };
 
 struct TopicOption
 {
     QString Name; // empty: the default name is shown
     QList<double> Ratings; // one per attribute, in attribute order
+
+    bool operator==(const TopicOption &) const = default;
 };
 
 // One decision: options (rows) rated on attributes (columns), each attribute
@@ -72,6 +76,9 @@ public:
     double GetScore(int16_t optionID) const;
 
     void OutputDebugInfo() const;
+
+    // Every stored value alike, unrounded.
+    bool operator==(const VeltraneTopic &) const = default;
 
 private:
     double pGetWeighting(int16_t attributeID, bool normalised, bool noRound) const;
