@@ -141,3 +141,56 @@ TEST_F(FitFixture, PositiveLimitResizesByAlignment)
     EXPECT_EQ(label->width(), w);
     EXPECT_EQ(label->Caption(), text);
 }
+
+namespace {
+
+// The shortening rule step by step: drop the last character, trim, measure again.
+QString FitOneAtATime(const QFont &font, const QString &caption, int limit)
+{
+    auto trimmed = [](QString t) {
+        while (t.endsWith(u' '))
+            t.chop(1);
+        while (t.startsWith(u' '))
+            t.remove(0, 1);
+        return t;
+    };
+    QString text = trimmed(caption);
+    int w = Width(font, text + "SS");
+    bool shortened = false;
+    while (text.size() >= 2 && w > limit) {
+        text.chop(1);
+        text = trimmed(text);
+        shortened = true;
+        w = Width(font, text + Ellipsis + "SS");
+    }
+    return shortened ? text + Ellipsis : caption;
+}
+
+} // namespace
+
+// Many names, many limits: the fast fitting gives exactly the text of the step-by-step rule.
+TEST_F(FitFixture, SameTextAsShorteningOneCharacterAtATime)
+{
+    const QStringList words = {QStringLiteral("Wide"), QStringLiteral("il"), QStringLiteral("  "),
+                               QStringLiteral("Ünïcode"), QStringLiteral("MMMM"), QStringLiteral("a b"),
+                               QStringLiteral("\u00e9t\u00e9"), QStringLiteral("x"), QStringLiteral("\U0001F600")};
+    for (const QFont &font : {QFont(QStringLiteral("Comic Sans MS"), 8, QFont::Bold),
+                              QFont(QStringLiteral("Comic Sans MS"), 12)}) {
+        label->setFont(font);
+        unsigned seed = 7;
+        for (int name = 0; name < 150; ++name) {
+            QString caption = name % 5 == 0 ? QStringLiteral(" ") : QString();
+            for (int word = 0, count = 1 + name % 11; word < count; ++word) {
+                seed = seed * 1103515245 + 12345;
+                caption += words[(seed >> 16) % words.size()];
+            }
+            for (const int limit : {1, 20, 37, 60, 100, 151, 400}) {
+                label->SetCaption(caption);
+                label->setGeometry(100, 20, 120, 18);
+                FitLabelCaption(*label, limit);
+                ASSERT_EQ(label->Caption(), FitOneAtATime(font, caption, limit))
+                    << caption.toStdString() << " limit " << limit;
+            }
+        }
+    }
+}
