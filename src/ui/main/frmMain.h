@@ -236,8 +236,13 @@ public:
 
 private:
     class EditEvents;
+    class EditFilter;
     class ShortcutKeys;
     bool AcceptsEditCharacter(QChar typed) const;
+    static bool AcceptsEditCharacter(int16_t kind, const QString &remaining, QChar typed);
+    // The text the open edit started from, and what the edit stands for now.
+    QString EditStartText;
+    QString OpenEditText() const;
     void CommitEditText();
     const std::vector<VLabel *> *EditArrayOf(const VLabel &label) const;
 

@@ -34,7 +34,7 @@ void frmMain::CaptureWindow()
     QPointer<VLabel> openEditLabel;
     const int16_t openEditKind = EditKind;
     if (!txtEditBox->isHidden()) {
-        openEditText = txtEditBox->text();
+        openEditText = OpenEditText();
         openEditLabel = EditLabel;
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
         txtEditBox_KeyPress(&escape);

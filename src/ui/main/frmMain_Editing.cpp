@@ -16,6 +16,8 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace modParameters;
 
 namespace {
@@ -71,6 +73,51 @@ private:
     frmMain &m_window;
 };
 
+// Text that arrives other than by a typed key (pasted, dropped, the selection pasted with
+// the middle button) passes the key filter character by character, as if typed; what the
+// filter refuses is taken out again at once. Text the window puts into the box itself is
+// not an edit and is left alone.
+class frmMain::EditFilter : public QObject
+{
+public:
+    explicit EditFilter(frmMain &window) : QObject(&window), m_window(window)
+    {
+        QLineEdit *box = window.txtEditBox;
+        connect(box, &QLineEdit::textChanged, this, [this, box] { m_last = box->text(); });
+        connect(box, &QLineEdit::textEdited, this, [this, box] { filter(*box); });
+    }
+
+private:
+    void filter(QLineEdit &box)
+    {
+        const QString input = box.text();
+        // The part between the common beginning and end is what arrived.
+        const qsizetype most = std::min(input.size(), m_last.size());
+        qsizetype head = 0;
+        while (head < most && input.at(head) == m_last.at(head))
+            ++head;
+        qsizetype tail = 0;
+        while (tail < most - head && input.at(input.size() - 1 - tail) == m_last.at(m_last.size() - 1 - tail))
+            ++tail;
+        const QString arrived = input.mid(head, input.size() - head - tail);
+        QString remaining = m_last.left(head) + m_last.right(tail);
+        QString kept;
+        for (const QChar c : arrived) {
+            if (frmMain::AcceptsEditCharacter(m_window.EditKind, remaining, c)) {
+                kept += c;
+                remaining += c;
+            }
+        }
+        if (kept.size() == arrived.size())
+            return;
+        box.setText(m_last.left(head) + kept + m_last.right(tail));
+        box.setCursorPosition(int(head + kept.size()));
+    }
+
+    frmMain &m_window;
+    QString m_last;
+};
+
 void frmMain::InitEditing()
 {
     auto *events = new EditEvents(*this);
@@ -82,6 +129,7 @@ void frmMain::InitEditing()
     for (QLineEdit *catcher : {txtHiddenButton, txtTabDetectorForward, txtTabDetectorBack})
         catcher->setReadOnly(true);
     connect(tmrTabFixer, &QTimer::timeout, this, &frmMain::tmrTabFixer_Timer);
+    new EditFilter(*this);
 }
 
 void frmMain::lblTitle_Click()
@@ -125,7 +173,8 @@ void frmMain::BeginEdit(VLabel *Label, int16_t Kind, const std::optional<QString
     // only while it frames this label (after a Tab it may frame the one under the mouse).
     const bool framed = !shpHighlight->isHidden() && HighlightTarget == Label;
     txtEditBox->setGeometry(framed ? shpHighlight->geometry() : Label->geometry());
-    txtEditBox->setText(InitialText.value_or(Label->Caption()));
+    EditStartText = InitialText.value_or(Label->Caption());
+    txtEditBox->setText(EditStartText);
 
     txtEditBox->show();
     txtEditBox->raise();
@@ -175,24 +224,38 @@ bool frmMain::AcceptsEditCharacter(QChar typed) const
     QString remaining = txtEditBox->text();
     if (txtEditBox->hasSelectedText())
         remaining.remove(txtEditBox->selectionStart(), txtEditBox->selectedText().size());
+    return AcceptsEditCharacter(EditKind, remaining, typed);
+}
+
+// A comma can mean nothing else in a number, so it is a decimal separator in every
+// locale, like "." and the locale's own; a number holds one of them at most.
+bool frmMain::AcceptsEditCharacter(int16_t kind, const QString &remaining, QChar typed)
+{
     const bool roomLeft = remaining.size() < MaxEditLength;
     if (typed.isDigit() && typed.unicode() < 128)
         return roomLeft;
+    if (kind != EditNumber)
+        return roomLeft;
     const QString separator = QLocale().decimalPoint();
-    const bool isPoint = typed == u'.' || QString(typed) == separator;
-    if (EditKind == EditNumber) {
-        if (!isPoint)
-            return false;
-        return !remaining.contains(u'.') && !remaining.contains(separator) && roomLeft;
-    }
-    return roomLeft;
+    auto isPoint = [&separator](QChar c) { return c == u'.' || c == u',' || QString(c) == separator; };
+    if (!isPoint(typed))
+        return false;
+    return std::none_of(remaining.begin(), remaining.end(), isPoint) && roomLeft;
+}
+
+// An edit left as it was opened stands for the whole text it started from, even one longer
+// than the box holds.
+QString frmMain::OpenEditText() const
+{
+    const QString text = txtEditBox->text();
+    return text == EditStartText.left(txtEditBox->maxLength()) ? EditStartText : text;
 }
 
 // Writes the box's text into the edited label, whose change handling stores it. An
 // empty text, and in a number edit a text that is no number, leaves the label as it was.
 void frmMain::CommitEditText()
 {
-    const QString text = txtEditBox->text();
+    const QString text = OpenEditText();
     if (text.isEmpty() || !EditLabel)
         return;
     if (EditKind == EditNumber) {

@@ -274,6 +274,8 @@ double frmMain::NormaliseNumericInput(const QVariant &Value)
     QString text = Value.toString();
     if (text.contains(u'%'))
         text.chop(1);
+    // A decimal comma is read in every locale, as the edit box lets it in.
+    text.replace(u',', u'.');
     const std::optional<double> number = ParseNumericText(text);
     if (!number)
         throw VeltraneError(13, ErrorSource("frmMain"), QStringLiteral("Type mismatch"));

@@ -5,6 +5,7 @@
 #include "ui/main/ShapeControl.h"
 #include "ui/main/VLabel.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTimer>
@@ -104,6 +105,40 @@ TEST_F(InPlaceEditingTest, ANumberEditTakesDigitsAndOnePointOnly)
     Type(QStringLiteral("25"));
     Key(Qt::Key_Enter);
     EXPECT_DOUBLE_EQ(topic->GetRating(0, 0), 0.25);
+}
+
+// A comma is the decimal separator in any locale; pasted text passes the same filter, so
+// a sign or an exponent never arrives.
+TEST_F(InPlaceEditingTest, ADecimalCommaCountsAndPastedTextIsFiltered)
+{
+    Click(*window->lblRating[4]);
+    Type(QStringLiteral("0,3.,"));
+    EXPECT_EQ(Box().text(), "0,3");
+    Key(Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(topic->GetRating(1, 1), 0.3);
+
+    const struct { const char *pasted, *kept; double rating; } pastes[] = {
+        {"-5", "5", 1}, {"1e999", "1999", 1}, {"0.2.5,7", "0.257", 0.257}, {"x", "", 0.257}};
+    for (const auto &paste : pastes) {
+        Click(*window->lblRating[4]);
+        QApplication::clipboard()->setText(QString::fromLatin1(paste.pasted));
+        Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Box().text(), paste.kept) << paste.pasted;
+        Key(Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(topic->GetRating(1, 1), paste.rating) << paste.pasted;
+    }
+}
+
+// An edit opened and closed without a change keeps a name longer than the box holds.
+TEST_F(InPlaceEditingTest, AnUnchangedEditKeepsANameLongerThanTheBox)
+{
+    const QString name = QString(300, u'n');
+    topic->SetOptionName(0, name);
+    window->UpdateSliderArrays(false);
+    Click(*window->lblOption[0]);
+    EXPECT_EQ(Box().text().size(), 100);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(topic->GetOptionName(0), name);
 }
 
 TEST_F(InPlaceEditingTest, ATextEditTakesAnyCharacterUpToOneHundred)
