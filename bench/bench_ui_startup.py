@@ -5,14 +5,17 @@ example, against a bare Qt window of the same size that only shows itself, in on
 
 usage: bench_ui_startup.py BUILD_DIR [RUNS]     (on an X display; scripts/bench gives it Xvfb)
 
-The three programs take turns, RUNS times each, so that all see the same load on the machine.
+The three programs take turns in a shuffled order, RUNS times each, so that all see the same load
+on the machine and none always follows another.
 A run lasts from starting the program until a window with the expected title is viewable,
-found by polling the window tree every 10 ms through Xlib, from this one process. Every run
-gets a settings store of its own, so each is a first start.
+found by polling the window tree every 10 ms through Xlib, from this one process; the processor
+time the program has used by then is taken too, a figure that other load on the machine hardly
+moves. Every run gets a settings store of its own, so each is a first start.
 """
 import ctypes
 import ctypes.util
 import os
+import random
 import signal
 import statistics
 import subprocess
@@ -86,7 +89,15 @@ def title_is_shown(display, title):
     return False
 
 
+def cpu_milliseconds(pid):
+    """User and system time the process has used so far."""
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) * 1000 / os.sysconf("SC_CLK_TCK")
+
+
 def time_one_start(display, title, command, environment):
+    """Milliseconds from the start to the visible window, and the processor time used by then."""
     start = time.monotonic()
     program = subprocess.Popen(command, env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
@@ -96,7 +107,7 @@ def time_one_start(display, title, command, environment):
             if time.monotonic() - start > TIMEOUT_SECONDS:
                 sys.exit(f"no window '{title.decode()}' within {TIMEOUT_SECONDS} s")
             time.sleep(POLL_SECONDS)
-        return (time.monotonic() - start) * 1000
+        return (time.monotonic() - start) * 1000, cpu_milliseconds(program.pid)
     finally:
         program.send_signal(signal.SIGTERM)
         program.wait()
@@ -118,19 +129,28 @@ def main():
     if not display:
         sys.exit("no X display")
     times = {name: [] for name, _, _ in programs}
+    cpu = {name: [] for name, _, _ in programs}
     with tempfile.TemporaryDirectory() as work:
+        shuffle = random.Random(1)
         for run in range(runs):
-            for name, title, command in programs:
+            for name, title, command in shuffle.sample(programs, len(programs)):
                 environment = dict(os.environ, VELTRANE_REGISTRY_DIR=os.path.join(work, f"registry{run}-{len(times[name])}"),
                                    XDG_CONFIG_HOME=os.path.join(work, "config"))
                 environment.pop("QT_QPA_PLATFORM", None)
-                times[name].append(time_one_start(display, title, command, environment))
-    bare = statistics.median(times[programs[0][0]])
+                wall, used = time_one_start(display, title, command, environment)
+                times[name].append(wall)
+                cpu[name].append(used)
+                time.sleep(0.2)  # the ended program's window and connection are gone before the next starts
+    bare = programs[0][0]
     print(f"start-up to a visible window, {runs} runs each, polled every {POLL_SECONDS * 1000:.0f} ms")
     for name, _, _ in programs:
         median = statistics.median(times[name])
-        spread = " ".join(f"{t:.0f}" for t in sorted(times[name]))
-        print(f"  {name:20} median {median:4.0f} ms  = {median / bare:.2f} x bare   (sorted: {spread})")
+        fastest = min(times[name])
+        used = statistics.median(cpu[name])
+        print(f"  {name:20} median {median:4.0f} ms = {median / statistics.median(times[bare]):.2f} x bare;"
+              f" fastest {fastest:4.0f} ms = {fastest / min(times[bare]):.2f} x;"
+              f" processor {used:4.0f} ms = {used / statistics.median(cpu[bare]):.2f} x")
+        print(f"  {'':20} (ms, sorted: {' '.join(f'{t:.0f}' for t in sorted(times[name]))})")
 
 
 if __name__ == "__main__":
