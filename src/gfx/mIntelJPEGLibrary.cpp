@@ -1,7 +1,7 @@
 #include "gfx/mIntelJPEGLibrary.h"
 
-#include "gfx/SafeFileWrite.h"
 #include "gfx/cDIBSection.h"
+#include "io/SafeFileWrite.h"
 #include "support/VeltraneError.h"
 
 #include <QByteArray>

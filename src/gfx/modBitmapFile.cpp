@@ -1,7 +1,7 @@
 #include "gfx/modBitmapFile.h"
 
-#include "gfx/SafeFileWrite.h"
 #include "gfx/cDIBSection.h"
+#include "io/SafeFileWrite.h"
 #include "support/VeltraneError.h"
 
 #include <QtEndian>

@@ -56,23 +56,38 @@ inline bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const
     return press.isAccepted();
 }
 
+// A key press sent straight to one widget, with no release after it.
+inline void SendKey(QWidget &widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+}
+
 inline void Type(const QString &text)
 {
     for (const QChar c : text)
         Key(KeyOf(c), Qt::NoModifier, QString(c));
 }
 
-inline void Mouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+// Delivers a mouse event the way the event loop would, including propagation to parents.
+inline void SendMouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                      Qt::MouseButtons buttons = Qt::LeftButton, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), button, buttons, modifiers);
     QApplication::sendEvent(&widget, &event);
 }
 
+inline void Press(QWidget &widget, QPoint at) { SendMouse(widget, QEvent::MouseButtonPress, at); }
+inline void Release(QWidget &widget, QPoint at)
+{
+    SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+inline void Drag(QWidget &widget, QPoint at) { SendMouse(widget, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+
 inline void Click(QWidget &widget, QPoint at)
 {
-    Mouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    Mouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    Press(widget, at);
+    Release(widget, at);
 }
 
 inline void Click(QWidget &widget)
@@ -82,7 +97,7 @@ inline void Click(QWidget &widget)
 
 inline void Hover(QWidget &widget, QPoint at)
 {
-    Mouse(widget, QEvent::MouseMove, at, Qt::NoButton);
+    SendMouse(widget, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
 }
 
 inline void Hover(QWidget &widget)

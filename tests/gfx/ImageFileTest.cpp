@@ -1,4 +1,4 @@
-#include "gfx/SafeFileWrite.h"
+#include "io/SafeFileWrite.h"
 #include "gfx/cDIBSection.h"
 #include "gfx/mIntelJPEGLibrary.h"
 #include "gfx/modBitmapFile.h"

@@ -1,6 +1,6 @@
 #include "ImageButton.h"
 
-#include "ui/main/MouseState.h"
+#include "ui/support/MouseState.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "app/ProgramSettings.h"
+#include "app/modStartup.h"
 #include "frmMain_Internal.h"
 #include "gfx/ColourValue.h"
 #include "gfx/modFormElements.h"
@@ -7,14 +9,12 @@
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
-#include "app/ProgramSettings.h"
-#include "app/modStartup.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
 #include "ui/support/AppIcon.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
@@ -257,14 +257,8 @@ void frmMain::InstallWindowHooks()
         return window && window->IsLoading;
     };
     hooks.isFormLoaded = [](const QString &formName) { return IsFormLoaded(formName); };
-    hooks.dialogOwner = []() -> QObject * {
-        // A file dialog belongs to the settings dialog while that is open.
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("frmOptions"))
-                return window;
-        }
-        return frmMain::Instance();
-    };
+    // The settings dialog puts itself in place of the window for as long as it is loaded.
+    hooks.dialogOwner = []() -> QObject * { return frmMain::Instance(); };
     InstallScreenshotHook();
 }
 

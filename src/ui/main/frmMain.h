@@ -2,6 +2,7 @@
 
 #include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
+#include "ui/settings/SettingsDialogOwner.h"
 
 #include <QPointer>
 #include <QString>
@@ -32,7 +33,7 @@ class QTimer;
 // hover highlight), frmMain_Values.cpp (value refresh, sliders, caption changes, number
 // conversions), frmMain_Editing.cpp (in-place editing) and frmMain_Commands.cpp
 // (commands and keyboard shortcuts).
-class frmMain : public PictureBox
+class frmMain : public PictureBox, public SettingsDialogOwner
 {
     Q_OBJECT
 
@@ -115,6 +116,11 @@ public:
     bool IsLoading = false;
     // Set by the settings dialog when it was cancelled.
     bool OptionChangeCancelled = false;
+
+    // The settings dialog's view of the window.
+    QWidget &OwnerWindow() override { return *this; }
+    bool OwnerIsLoading() const override { return IsLoading; }
+    void SetOptionChangeCancelled(bool cancelled) override { OptionChangeCancelled = cancelled; }
     // While set, the hover highlight stays as it is (window capture).
     bool SuppressHighlight = false;
     bool ShowScores = true;
@@ -144,7 +150,7 @@ public:
     void PositionLoadingMask();
     // Rebuilds the control arrays for the current topic; SkipRedrawForm leaves the layout
     // to the caller.
-    void UpdateSliderArrays(bool SkipRedrawForm);
+    void UpdateSliderArrays(bool SkipRedrawForm) override;
     int16_t TranslateToIndex(int16_t OptionID, int16_t AttributeID) const;
     // UseControlValues: divide by the number of loaded weighting labels instead of the
     // topic's attribute count (while the arrays and the topic may disagree).

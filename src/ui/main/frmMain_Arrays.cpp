@@ -11,7 +11,7 @@
 #include "ui/main/ControlArray.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
 #include <QCoreApplication>

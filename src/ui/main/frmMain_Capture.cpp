@@ -7,7 +7,7 @@
 #include "io/WindowHooks.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -10,8 +10,8 @@
 #include "support/VeltraneError.h"
 #include "ui/main/GeneratedName.h"
 #include "ui/main/ImageButton.h"
-#include "ui/main/VLabel.h"
 #include "ui/settings/frmOptions.h"
+#include "ui/support/VLabel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -8,7 +8,7 @@
 #include "support/VeltraneError.h"
 #include "ui/main/ControlArray.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

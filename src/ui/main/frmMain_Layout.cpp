@@ -3,13 +3,13 @@
 
 #include "frmMain.h"
 
-#include "frmMain_Internal.h"
 #include "app/ProgramSettings.h"
+#include "frmMain_Internal.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QLabel>
 #include <QLineEdit>

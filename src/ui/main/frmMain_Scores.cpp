@@ -10,7 +10,7 @@
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 
 #include "frmMain.h"
 
-#include "frmMain_Internal.h"
 #include "app/modStartup.h"
+#include "frmMain_Internal.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
@@ -13,7 +13,7 @@
 #include "support/NumericText.h"
 #include "support/VeltraneError.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
 #include <QLocale>

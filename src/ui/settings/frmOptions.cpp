@@ -10,8 +10,7 @@
 #include "support/MsgBox.h"
 #include "support/NumericText.h"
 #include "support/VeltraneError.h"
-#include "ui/main/VLabel.h"
-#include "ui/main/frmMain.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
 #include <QCheckBox>
@@ -48,7 +47,7 @@ int16_t CountIn(const QLineEdit &box, int16_t currentCount)
 
 } // namespace
 
-frmOptions::frmOptions(frmMain &owner) : QDialog(&owner), m_owner(owner)
+frmOptions::frmOptions(SettingsDialogOwner &owner) : QDialog(&owner.OwnerWindow()), m_owner(owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(ProductTitle + QStringLiteral(" Settings"));
@@ -59,11 +58,12 @@ frmOptions::frmOptions(frmMain &owner) : QDialog(&owner), m_owner(owner)
     buildControls();
 
     // Form_Load, in the order of the design.
-    m_owner.OptionChangeCancelled = false;
+    m_owner.SetOptionChangeCancelled(false);
     installEventFilter(this);
     installDialogHooks();
-    const QScreen *screen = m_owner.screen();
-    move(CentredPosition(m_owner.frameGeometry(), size(), screen ? screen->geometry().size() : QSize()));
+    const QWidget &window = m_owner.OwnerWindow();
+    const QScreen *screen = window.screen();
+    move(CentredPosition(window.frameGeometry(), size(), screen ? screen->geometry().size() : QSize()));
     if (IsStarting) {
         m_btnOk->setText(QStringLiteral("Begin"));
         m_btnCancel->setText(QStringLiteral("Load Topic"));
@@ -92,7 +92,7 @@ void frmOptions::installDialogHooks()
     windowHooks().hideSettingsDialog = [this] { hide(); };
 }
 
-void frmOptions::ShowModal(frmMain &owner)
+void frmOptions::ShowModal(SettingsDialogOwner &owner)
 {
     frmOptions dialog(owner);
     // Hiding a modal dialog ends its exec(); "Load Topic" asks for another round when the
@@ -141,7 +141,7 @@ void frmOptions::ApplySettings()
     const int16_t attributes = CountIn(*m_txtAttributeCount, topic.TotalAttributes());
     const int16_t options = CountIn(*m_txtOptionCount, topic.TotalOptions());
 
-    if (m_owner.IsLoading) {
+    if (m_owner.OwnerIsLoading()) {
         if (title != topic.Title())
             TopicChanged = true;
     } else if (title != topic.Title() || invert != topic.InvertWeights() || attributes != topic.TotalAttributes()
@@ -155,7 +155,7 @@ void frmOptions::ApplySettings()
     topic.SetNormaliseWeights(m_chkNormaliseWeights->checkState() != Qt::Unchecked);
     ShowSettingsOnNew = m_chkShowSettingsOnNew->checkState() != Qt::Unchecked;
 
-    if (attributes == topic.TotalAttributes() && options == topic.TotalOptions() && !m_owner.IsLoading)
+    if (attributes == topic.TotalAttributes() && options == topic.TotalOptions() && !m_owner.OwnerIsLoading())
         return;
     topic.SetTotalAttributes(attributes);
     topic.SetTotalOptions(options);
@@ -171,7 +171,7 @@ void frmOptions::btnOk_Click()
 void frmOptions::btnCancel_Click()
 {
     if (!IsStarting) {
-        m_owner.OptionChangeCancelled = true;
+        m_owner.SetOptionChangeCancelled(true);
         unloadDialog();
         return;
     }

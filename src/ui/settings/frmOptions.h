@@ -5,11 +5,12 @@
 #include <QPointer>
 #include <QRect>
 
+#include "ui/settings/SettingsDialogOwner.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
 
-class frmMain;
 class VLabel;
 class QCheckBox;
 class QLineEdit;
@@ -28,13 +29,13 @@ class frmOptions : public QDialog
 public:
     // Loads the dialog over its owner (Form_Load): clears the owner's
     // OptionChangeCancelled, places the dialog and shows the current settings.
-    explicit frmOptions(frmMain &owner);
+    explicit frmOptions(SettingsDialogOwner &owner);
     // Unload: the dialog hooks of the file code are given back.
     ~frmOptions() override;
 
     // Loads the dialog, shows it modally over owner and returns when it has unloaded,
     // showing it again when "Load Topic" hid it and then loaded nothing.
-    static void ShowModal(frmMain &owner);
+    static void ShowModal(SettingsDialogOwner &owner);
 
     // Shapes the window to its rounded outline; run on resize and on every activation.
     void Form_Resize();
@@ -88,7 +89,7 @@ private:
     void installDialogHooks();
     int16_t selectedTab() const;
 
-    frmMain &m_owner;
+    SettingsDialogOwner &m_owner;
     bool m_unloaded = false;
     bool m_showAgain = false;
     bool m_inResize = false;

@@ -4,8 +4,8 @@
 
 #include "OptionsArtwork.h"
 #include "gfx/ColourValue.h"
-#include "ui/main/VLabel.h"
 #include "ui/support/HelpPage.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "libmodTextMetrics.h"
 
 #include "support/libmodGenericTextFunctions.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QFontMetrics>
 #include <QPointer>

@@ -6,7 +6,7 @@
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,10 +1,12 @@
-#include "SendInput.h"
+#include "WindowDriver.h"
 
 #include "ui/main/ImageButton.h"
-#include "ui/main/MouseState.h"
+#include "ui/support/MouseState.h"
 
 #include <QEnterEvent>
 #include <gtest/gtest.h>
+
+using namespace WindowDriver;
 
 namespace {
 

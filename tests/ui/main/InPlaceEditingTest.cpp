@@ -3,7 +3,7 @@
 
 #include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

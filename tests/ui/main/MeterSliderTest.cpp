@@ -1,4 +1,4 @@
-#include "SendInput.h"
+#include "WindowDriver.h"
 
 #include "gfx/ColourValue.h"
 #include "ui/main/ControlArray.h"
@@ -8,6 +8,8 @@
 
 #include <limits>
 #include <vector>
+
+using namespace WindowDriver;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
-#include "SendInput.h"
+#include "WindowDriver.h"
 
 #include "io/WindowHooks.h"
 #include "io/modLoadSave.h"
 #include "support/VeltraneError.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/ShapeControl.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+
+using namespace WindowDriver;
 
 namespace {
 

@@ -1,14 +1,16 @@
 #include "MainWindowFixture.h"
-#include "SendInput.h"
+#include "WindowDriver.h"
 
 #include "ui/main/ImageButton.h"
-#include "ui/main/ShapeControl.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/main/ShapeControl.h"
+#include "ui/support/VLabel.h"
 
 #include <QLabel>
 
 #include <algorithm>
+
+using namespace WindowDriver;
 
 namespace {
 

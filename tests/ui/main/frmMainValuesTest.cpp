@@ -1,11 +1,13 @@
 #include "MainWindowFixture.h"
-#include "SendInput.h"
+#include "WindowDriver.h"
 
 #include "support/VeltraneError.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QLocale>
+
+using namespace WindowDriver;
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "MainWindowFixture.h"
-#include "SendInput.h"
+#include "WindowDriver.h"
 
 #include "ui/main/MeterSlider.h"
 
@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QScreen>
+
+using namespace WindowDriver;
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include "model/VeltraneTopic.h"
 #include "support/CommonDialog.h"
 #include "support/MsgBox.h"
-#include "ui/main/VLabel.h"
 #include "ui/main/frmMain.h"
 #include "ui/settings/frmOptions.h"
 #include "ui/support/FontSetup.h"
+#include "ui/support/VLabel.h"
 
 #include "WindowDriver.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/FontSetup.h"
 #include "ui/support/libmodTextMetrics.h"
 

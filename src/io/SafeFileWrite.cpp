@@ -1,4 +1,4 @@
-#include "gfx/SafeFileWrite.h"
+#include "io/SafeFileWrite.h"
 
 #include "io/TextFileWriter.h"
 

@@ -1,9 +1,11 @@
-#include "SendInput.h"
+#include "WindowDriver.h"
 
-#include "ui/main/MouseState.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/MouseState.h"
+#include "ui/support/VLabel.h"
 
 #include <gtest/gtest.h>
+
+using namespace WindowDriver;
 
 TEST(VLabel, ReportsOnlyRealCaptionChanges)
 {

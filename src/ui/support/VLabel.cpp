@@ -1,7 +1,7 @@
 #include "VLabel.h"
 
 #include "gfx/ColourValue.h"
-#include "ui/main/MouseState.h"
+#include "ui/support/MouseState.h"
 
 #include <QMouseEvent>
 
