@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Input far beyond what a person types: a 200,000-character name fitted into a caption.
-#include "ui/main/VLabel.h"
 #include "ui/support/FontSetup.h"
+#include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
 #include <QApplication>
