@@ -33,7 +33,9 @@ inline QString FuzzFile(const QString &name, const uint8_t *data, size_t size)
 // What a topic reports, as one comparable text.
 inline QString FuzzTopicSummary(const VeltraneTopic &topic)
 {
-    QStringList parts{topic.Title(), topic.InvertWeights() ? QStringLiteral("inverted") : QString()};
+    QStringList parts{topic.Title(), topic.InvertWeights() ? QStringLiteral("inverted") : QString(),
+                      QString::number(topic.RatingSpread(), 'g', 17),
+                      QString::number(topic.WeightingSpread(), 'g', 17)};
     for (int16_t a = 0; a < topic.TotalAttributes(); ++a)
         parts << topic.GetAttributeName(a) << QString::number(topic.GetWeighting(a), 'g', 17);
     for (int16_t o = 0; o < topic.TotalOptions(); ++o) {
@@ -48,7 +50,9 @@ inline QString FuzzTopicSummary(const VeltraneTopic &topic)
 inline void CheckLoadedTopic(const VeltraneTopic &topic, int16_t maxOptions, int16_t maxAttributes)
 {
     if (topic.TotalOptions() < 1 || topic.TotalOptions() > maxOptions || topic.TotalAttributes() < 1
-        || topic.TotalAttributes() > maxAttributes || topic.Rounding() != 3)
+        || topic.TotalAttributes() > maxAttributes || topic.Rounding() != 3
+        || !(topic.RatingSpread() >= 0 && topic.RatingSpread() <= VeltraneTopic::MaxSpread)
+        || !(topic.WeightingSpread() >= 0 && topic.WeightingSpread() <= VeltraneTopic::MaxSpread))
         std::abort();
     const auto inRange = [](double value) { return value >= 0 && value <= 1; };
     for (int16_t a = 0; a < topic.TotalAttributes(); ++a) {

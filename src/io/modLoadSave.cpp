@@ -68,6 +68,16 @@ bool requiredTruthValue(const INIFile &ini, const QString &key)
     }
 }
 
+// A number of [Topic] that may be left out: the default when the key is absent.
+double optionalTopicNumber(const INIFile &ini, const QString &key, double defaultValue)
+{
+    const std::optional<double> number =
+        ini.GetNumericParameterValue(QStringLiteral("Topic"), key, std::optional(defaultValue));
+    if (!number)
+        badTopicValue(13, key, QStringLiteral("is not a number"));
+    return *number;
+}
+
 double requiredNumber(const INIFile &ini, const QString &section, const QString &key)
 {
     const std::optional<double> number = ini.GetNumericParameterValue(section, key);
@@ -155,6 +165,11 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
     ini.AddParameter(QStringLiteral("TotalAttributes"), QString::number(topic.TotalAttributes()));
     ini.AddParameter(QStringLiteral("InvertWeights"),
                      topic.InvertWeights() ? QStringLiteral("True") : QStringLiteral("False"));
+    // Spreads left at their default are not written, so such a topic's file stays as it was.
+    if (topic.RatingSpread() != VeltraneTopic::DefaultSpread)
+        ini.AddNumericParameter(QStringLiteral("RatingSpread"), topic.RatingSpread());
+    if (topic.WeightingSpread() != VeltraneTopic::DefaultSpread)
+        ini.AddNumericParameter(QStringLiteral("WeightingSpread"), topic.WeightingSpread());
 
     ini.UseSection(QStringLiteral("Attributes"));
     for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute) {
@@ -195,6 +210,11 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
         loaded->SetTotalAttributes(std::min(attributes, modParameters::MaxAttributes));
         loaded->SetInvertWeights(requiredTruthValue(ini, QStringLiteral("InvertWeights")));
         const bool cut = options > modParameters::MaxOptions || attributes > modParameters::MaxAttributes;
+        // Out of range, the topic's own check fails the load with the load-error message.
+        loaded->SetRatingSpread(
+            optionalTopicNumber(ini, QStringLiteral("RatingSpread"), VeltraneTopic::DefaultSpread));
+        loaded->SetWeightingSpread(
+            optionalTopicNumber(ini, QStringLiteral("WeightingSpread"), VeltraneTopic::DefaultSpread));
 
         const QString attributesSection = QStringLiteral("Attributes");
         for (int16_t attribute = 0; attribute < loaded->TotalAttributes(); ++attribute) {

@@ -38,6 +38,20 @@ void VeltraneTopic::SetRounding(int16_t places)
         m_rounding = places == 0 ? 1 : places;
 }
 
+void VeltraneTopic::SetRatingSpread(double spread)
+{
+    if (!(spread >= 0 && spread <= MaxSpread))
+        pRaise(ErrBadValue, QStringLiteral("Invalid rating spread supplied to SetRatingSpread()."));
+    m_ratingSpread = spread;
+}
+
+void VeltraneTopic::SetWeightingSpread(double spread)
+{
+    if (!(spread >= 0 && spread <= MaxSpread))
+        pRaise(ErrBadValue, QStringLiteral("Invalid weighting spread supplied to SetWeightingSpread()."));
+    m_weightingSpread = spread;
+}
+
 void VeltraneTopic::SetTotalAttributes(int16_t count)
 {
     if (count < 1)
@@ -179,18 +193,24 @@ double VeltraneTopic::pGetWeighting(int16_t attributeID, bool normalised, bool n
     if (count == 1)
         return 1.0;
 
-    const double stored = m_attributes[attributeID].Weighting;
-    double x = stored;
+    double x = m_attributes[attributeID].Weighting;
     if (normalised) {
         double sum = 0;
         for (const TopicAttribute &attribute : m_attributes)
             sum += attribute.Weighting;
-        if (sum != 0)
-            x = stored != 0 ? 1 / (sum / stored) : 0;
-        else
-            x = 1.0 / double(count);
+        x = NormalisedShare(x, sum, count);
     }
     return noRound ? x : pRound(x);
+}
+
+double VeltraneTopic::NormalisedShare(double weighting, double sum, qsizetype count)
+{
+    if (count == 1)
+        return 1.0;
+    if (sum == 0)
+        return 1.0 / double(count);
+    // Two divisions, in this order, so that every caller gets the very same bits.
+    return weighting != 0 ? 1 / (sum / weighting) : 0;
 }
 
 double VeltraneTopic::DefaultWeighting() const

@@ -33,6 +33,9 @@ class VeltraneTopic
 {
 public:
     static constexpr double DefaultRating = 0.5;
+    // How far every rating (weighting) may be off, for the confidence figures.
+    static constexpr double DefaultSpread = 0.1;
+    static constexpr double MaxSpread = 0.5;
 
     VeltraneTopic();
 
@@ -46,6 +49,12 @@ public:
     void SetNormaliseWeights(bool normalise) { m_normaliseWeights = normalise; }
     int16_t Rounding() const { return m_rounding; }
     void SetRounding(int16_t places);
+    // Every rating (weighting) lies somewhere within its value plus or minus the spread,
+    // 0..MaxSpread, stored unchanged.
+    double RatingSpread() const { return m_ratingSpread; }
+    void SetRatingSpread(double spread);
+    double WeightingSpread() const { return m_weightingSpread; }
+    void SetWeightingSpread(double spread);
 
     int16_t TotalAttributes() const { return int16_t(m_attributes.size()); }
     void SetTotalAttributes(int16_t count);
@@ -80,6 +89,11 @@ public:
     // Every stored value alike, unrounded.
     bool operator==(const VeltraneTopic &) const = default;
 
+    // What one attribute with the given stored weighting counts for in a score, when the
+    // stored weightings of all `count` attributes add up to `sum`: the normalised,
+    // unrounded weighting.
+    static double NormalisedShare(double weighting, double sum, qsizetype count);
+
 private:
     double pGetWeighting(int16_t attributeID, bool normalised, bool noRound) const;
     double pRound(double value) const;
@@ -93,6 +107,8 @@ private:
     bool m_invertWeights = false;
     bool m_normaliseWeights = false;
     int16_t m_rounding = -1;
+    double m_ratingSpread = DefaultSpread;
+    double m_weightingSpread = DefaultSpread;
     QList<TopicAttribute> m_attributes;
     QList<TopicOption> m_options;
 };

@@ -260,3 +260,45 @@ TEST(TopicFile, FailedSaveShowsTheErrorAndKeepsTheOldFile)
     ASSERT_EQ(boxes.boxes.size(), 1);
     EXPECT_EQ(boxes.boxes[0].prompt, "An error occurred whilst saving the file!\r\rError 27\rFile too large");
 }
+
+TEST(TopicFile, SpreadsOtherThanTheDefaultAreWrittenAfterTheTopicKeysAndReadBack)
+{
+    ParametersGuard guard;
+    ScratchFolder folder;
+    auto topic = CarTopic();
+    topic->SetRatingSpread(0.25);
+    topic->SetWeightingSpread(0);
+    ASSERT_TRUE(SaveTopicFile(folder.path("spread.vtp"), *topic));
+    EXPECT_EQ(ScratchFolder::read(folder.path("spread.vtp")),
+              carFileWith("InvertWeights=False\r\n", "InvertWeights=False\r\nRatingSpread=0.25\r\nWeightingSpread=0\r\n"));
+
+    auto loaded = std::make_shared<VeltraneTopic>();
+    ASSERT_TRUE(LoadTopicFile(folder.path("spread.vtp"), loaded));
+    EXPECT_EQ(loaded->RatingSpread(), 0.25);
+    EXPECT_EQ(loaded->WeightingSpread(), 0);
+
+    // Only the one that differs is written; absent keys give the default.
+    topic->SetWeightingSpread(VeltraneTopic::DefaultSpread);
+    ASSERT_TRUE(SaveTopicFile(folder.path("one.vtp"), *topic));
+    EXPECT_FALSE(ScratchFolder::read(folder.path("one.vtp")).contains("WeightingSpread"));
+    ASSERT_TRUE(LoadTopicFile(folder.path("one.vtp"), loaded));
+    EXPECT_EQ(loaded->WeightingSpread(), VeltraneTopic::DefaultSpread);
+}
+
+TEST(TopicFile, HandEditedSpreadsOutsideTheRangeOrNotNumbersGiveTheLoadErrorMessage)
+{
+    ParametersGuard guard;
+    for (const char *key : {"RatingSpread", "WeightingSpread"}) {
+        for (const char *value : {"-1", "2", "abc", "1e308", "0.51"}) {
+            const QByteArray line = QByteArray(key) + '=' + value;
+            const auto boxes = failedLoad(carFileWith("InvertWeights=False", "InvertWeights=False\r\n" + line));
+            ASSERT_EQ(boxes.size(), 1) << line.constData();
+            EXPECT_TRUE(boxes[0].prompt.startsWith("An error occurred whilst loading the file!\r\rError "))
+                << boxes[0].prompt.toStdString();
+            EXPECT_EQ(boxes[0].buttons, vbCritical);
+        }
+    }
+    const auto boxes = failedLoad(carFileWith("InvertWeights=False", "InvertWeights=False\r\nRatingSpread=2"));
+    EXPECT_EQ(boxes[0].prompt, "An error occurred whilst loading the file!\r\rError -2147220501\r"
+                               "Invalid rating spread supplied to SetRatingSpread().");
+}
