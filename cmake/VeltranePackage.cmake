@@ -23,11 +23,12 @@ set(CPACK_PACKAGE_NAME veltrane)
 set(CPACK_PACKAGE_VENDOR "The Veltrane developers")
 set(CPACK_PACKAGE_CONTACT "The Veltrane developers <developers@veltrane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "decision aid: weigh options against what matters")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Veltrane helps you make one decision well. You list the options you are choosing between and \
-the attributes that matter, say how much each attribute weighs and how well each option does on \
-it, and Veltrane scores every option at once as a weighted mean, with the best one in gold. \
-Topics are saved as text files and go to and come from spreadsheets as CSV.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Veltrane helps you make one decision well. You list the options you are"
+  "choosing between and the attributes that matter, say how much each attribute"
+  "weighs and how well each option does on it, and Veltrane scores every option"
+  "at once as a weighted mean, with the best one in gold. Topics are saved as"
+  "text files and go to and come from spreadsheets as CSV.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${VELTRANE_HOMEPAGE})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
