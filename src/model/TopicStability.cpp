@@ -1,0 +1,428 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Moving one slider while everything else stays put makes every option's score a function
+// of that slider's value x alone, of the form (p + q x) / D(x) with a denominator D that
+// is positive and the same for all options:
+//   - a rating: D = 1, and only the rated option's numerator depends on x;
+//   - a weighting with NormaliseWeights on: the others share 1 - x in fixed proportions,
+//     so D = 1 and every score is linear in x;
+//   - a weighting with NormaliseWeights off: the others keep their stored values R in
+//     total, so D = x + R; when R is 0, x = 0 makes every weighting 0 and the scores jump
+//     to the plain means of the ratings.
+// Who leads is therefore decided by the numerators alone: straight lines, whose crossings
+// are computed as roots.
+//
+// A boundary is a tie: on [From, To] the leader scores at least as much as every other
+// option, and strictly more inside. At the boundary itself the lowest option number wins
+// the tie, as everywhere else.
+
+#include "TopicStability.h"
+
+#include "support/DecimalRound.h"
+#include "support/VeltraneError.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int32_t ErrBadAttribute = vbObjectError + 1001;
+constexpr int32_t ErrBadOption = vbObjectError + 1002;
+constexpr int32_t ErrBadValue = vbObjectError + 1003;
+
+// Scores that differ by less than this are taken as tied where the two sides of a tie
+// are compared; it lies far above the rounding noise of sums of at most a few hundred
+// products of values in 0..1, and far below any difference a person could make.
+constexpr double TieTolerance = 1e-12;
+
+// Crossings this close to 0 or 1 are taken to lie on it.
+constexpr double EndTolerance = 1e-12;
+
+// The smallest value above 0: where a range starts when the leader holds for every
+// positive weighting but not at 0 itself.
+constexpr double JustAboveZero = std::numeric_limits<double>::denorm_min();
+
+[[noreturn]] void Raise(int32_t number, const QString &message)
+{
+    throw VeltraneError(number, ErrorSource("TopicStability"), message);
+}
+
+void CheckAttribute(const VeltraneTopic &topic, int16_t attributeID, const char *operation)
+{
+    if (attributeID < 0 || attributeID >= topic.TotalAttributes())
+        Raise(ErrBadAttribute,
+              QStringLiteral("Attribute %1 not found in %2().").arg(attributeID).arg(QLatin1String(operation)));
+}
+
+void CheckOption(const VeltraneTopic &topic, int16_t optionID, const char *operation)
+{
+    if (optionID < 0 || optionID >= topic.TotalOptions())
+        Raise(ErrBadOption,
+              QStringLiteral("Option %1 not found in %2().").arg(optionID).arg(QLatin1String(operation)));
+}
+
+// The topic's values as its scoring sees them: stored, unrounded, normalised the way the
+// topic normalises, so that the scores here are the topic's own to the last bit.
+struct Matrix
+{
+    int attributes = 0;
+    int options = 0;
+    bool invert = false;
+    bool normalise = false;
+    int16_t rounding = -1;
+    QVarLengthArray<double, 16> stored; // stored weightings
+    QVarLengthArray<double, 16> weight; // normalised, unrounded
+    QVarLengthArray<double, 128> rating; // stored ratings, option by option
+    QVarLengthArray<double, 16> score; // unrounded scores
+
+    double Effective(int option, int attribute) const
+    {
+        const double r = rating[option * attributes + attribute];
+        return invert ? 1 - r : r;
+    }
+};
+
+Matrix Read(const VeltraneTopic &topic)
+{
+    Matrix m;
+    m.attributes = topic.TotalAttributes();
+    m.options = topic.TotalOptions();
+    m.invert = topic.InvertWeights();
+    m.normalise = topic.NormaliseWeights();
+    m.rounding = topic.Rounding();
+
+    // A copy that reports what is stored (the lists are shared, not copied).
+    VeltraneTopic raw = topic;
+    raw.SetRounding(-1);
+    raw.SetNormaliseWeights(false);
+
+    m.stored.resize(m.attributes);
+    m.weight.resize(m.attributes);
+    double sum = 0;
+    for (int a = 0; a < m.attributes; ++a) {
+        m.stored[a] = raw.GetWeighting(int16_t(a));
+        sum += m.stored[a];
+    }
+    for (int a = 0; a < m.attributes; ++a) {
+        if (m.attributes == 1)
+            m.weight[a] = 1.0;
+        else if (sum != 0)
+            m.weight[a] = m.stored[a] != 0 ? 1 / (sum / m.stored[a]) : 0;
+        else
+            m.weight[a] = 1.0 / double(m.attributes);
+    }
+
+    m.rating.resize(qsizetype(m.options) * m.attributes);
+    m.score.resize(m.options);
+    for (int o = 0; o < m.options; ++o) {
+        double s = 0;
+        for (int a = 0; a < m.attributes; ++a) {
+            m.rating[o * m.attributes + a] = raw.GetRating(int16_t(o), int16_t(a));
+            s += m.weight[a] * m.Effective(o, a);
+        }
+        m.score[o] = s;
+    }
+    return m;
+}
+
+// The first of the highest values.
+int16_t Best(const QVarLengthArray<double, 16> &values)
+{
+    int16_t best = 0;
+    for (int16_t j = 1; j < values.size(); ++j) {
+        if (values[j] > values[best])
+            best = j;
+    }
+    return best;
+}
+
+// Every option's score as (p + q x) / D(x) in the value x of one slider.
+struct Family
+{
+    QVarLengthArray<double, 16> p;
+    QVarLengthArray<double, 16> q;
+    bool fractional = false; // D = x + rest; otherwise D = 1
+    double rest = 0;
+    // The scores at x = 0 when that point does not follow the lines (all weightings 0).
+    std::optional<QVarLengthArray<double, 16>> atZero;
+    double current = 0; // the value of x that gives the topic as it is
+
+    double Numerator(int j, double x) const { return p[j] + q[j] * x; }
+
+    // Where the lines of a and b cross. Options that rate alike on the slider's attribute
+    // meet exactly at an end of the track; rounding noise must not move that inside.
+    double Root(int a, int b) const
+    {
+        const double root = (p[a] - p[b]) / (q[b] - q[a]);
+        if (std::abs(root) < EndTolerance)
+            return 0;
+        if (std::abs(root - 1) < EndTolerance)
+            return 1;
+        return root;
+    }
+
+    // The option that leads just beside x: below it for side -1, above it for +1. Among
+    // options tied at x the one rising faster in that direction leads; among those the
+    // lowest number.
+    int16_t LeaderBeside(double x, int side) const
+    {
+        double top = Numerator(0, x);
+        for (int j = 1; j < p.size(); ++j)
+            top = std::max(top, Numerator(j, x));
+        int16_t leader = -1;
+        for (int16_t j = 0; j < p.size(); ++j) {
+            if (Numerator(j, x) < top - TieTolerance)
+                continue;
+            if (leader < 0 || side * q[j] > side * q[leader])
+                leader = j;
+        }
+        return leader;
+    }
+};
+
+Family WeightingFamily(const Matrix &m, int k)
+{
+    Family f;
+    f.p.resize(m.options);
+    f.q.resize(m.options);
+    if (m.attributes == 1) {
+        // The one weighting always counts 1, whatever the slider says.
+        for (int j = 0; j < m.options; ++j) {
+            f.p[j] = m.score[j];
+            f.q[j] = 0;
+        }
+        f.current = 1;
+        return f;
+    }
+    if (m.normalise) {
+        // The others share 1 - x in proportion to their normalised weightings as the topic
+        // rounds them, or equally when those are all 0.
+        QVarLengthArray<double, 16> share(m.attributes, 0.0);
+        double sum = 0;
+        for (int i = 0; i < m.attributes; ++i) {
+            if (i != k) {
+                share[i] = m.rounding == -1 ? m.weight[i] : RoundDecimal(m.weight[i], m.rounding);
+                sum += share[i];
+            }
+        }
+        for (int i = 0; i < m.attributes; ++i) {
+            if (i != k)
+                share[i] = sum != 0 ? share[i] / sum : 1.0 / double(m.attributes - 1);
+        }
+        for (int j = 0; j < m.options; ++j) {
+            double rest = 0;
+            for (int i = 0; i < m.attributes; ++i) {
+                if (i != k)
+                    rest += share[i] * m.Effective(j, i);
+            }
+            f.p[j] = rest;
+            f.q[j] = m.Effective(j, k) - rest;
+        }
+        f.current = m.weight[k];
+        return f;
+    }
+    f.fractional = true;
+    for (int i = 0; i < m.attributes; ++i) {
+        if (i != k)
+            f.rest += m.stored[i];
+    }
+    for (int j = 0; j < m.options; ++j) {
+        double rest = 0;
+        for (int i = 0; i < m.attributes; ++i) {
+            if (i != k)
+                rest += m.stored[i] * m.Effective(j, i);
+        }
+        f.p[j] = rest;
+        f.q[j] = m.Effective(j, k);
+    }
+    if (f.rest == 0) {
+        QVarLengthArray<double, 16> means(m.options, 0.0);
+        for (int j = 0; j < m.options; ++j) {
+            for (int i = 0; i < m.attributes; ++i)
+                means[j] += 1.0 / double(m.attributes) * m.Effective(j, i);
+        }
+        f.atZero = means;
+    }
+    f.current = m.stored[k];
+    return f;
+}
+
+Family RatingFamily(const Matrix &m, int option, int k)
+{
+    Family f;
+    f.p.resize(m.options);
+    f.q.resize(m.options);
+    for (int j = 0; j < m.options; ++j) {
+        f.p[j] = m.score[j];
+        f.q[j] = 0;
+    }
+    double rest = 0;
+    for (int a = 0; a < m.attributes; ++a) {
+        if (a != k)
+            rest += m.weight[a] * m.Effective(option, a);
+    }
+    // With InvertWeights the rating counts as 1 - x.
+    f.p[option] = m.invert ? rest + m.weight[k] : rest;
+    f.q[option] = m.invert ? -m.weight[k] : m.weight[k];
+    f.current = m.rating[option * m.attributes + k];
+    return f;
+}
+
+StableRange RangeOf(const Family &f, int16_t leader)
+{
+    const double x0 = f.current;
+    if (f.atZero && x0 == 0) {
+        // All weightings 0: any positive value hands the whole weight to this attribute.
+        const int16_t above = f.LeaderBeside(0, +1);
+        if (above == leader)
+            return {0, 1, -1, -1};
+        return {0, 0, -1, above};
+    }
+
+    double from = 0;
+    double to = 1;
+    for (int j = 0; j < f.p.size(); ++j) {
+        if (j == leader)
+            continue;
+        const double dq = f.q[leader] - f.q[j];
+        // A crossing on the wrong side of the current value is a sign that the slider's
+        // rescaling (which uses rounded shares) lands a hair away from the topic as it
+        // is; the range then starts or ends at the current value.
+        if (dq > 0)
+            from = std::max(from, std::min(f.Root(leader, j), x0));
+        else if (dq < 0)
+            to = std::min(to, std::max(f.Root(leader, j), x0));
+        else if (f.p[leader] - f.p[j] < -TieTolerance)
+            from = to = x0;
+    }
+    StableRange range{from, to, -1, -1};
+    if (from > 0)
+        range.LeaderBelow = f.LeaderBeside(from, -1);
+    if (to < 1)
+        range.LeaderAbove = f.LeaderBeside(to, +1);
+    if (f.atZero && from == 0) {
+        const int16_t atZero = Best(*f.atZero);
+        if (atZero != leader) {
+            range.From = JustAboveZero;
+            range.LeaderBelow = atZero;
+        }
+    }
+    return range;
+}
+
+// Offers a move of one slider from its shown value to an end of its range.
+void Consider(std::optional<SliderChange> &closest, SliderChange change, const StableRange &range,
+              int16_t leader)
+{
+    const auto offer = [&](double to, int16_t newLeader) {
+        if (newLeader < 0 || newLeader == leader)
+            return;
+        change.To = to;
+        change.NewLeader = newLeader;
+        // Moves of the same length up to rounding noise: the first one offered stays.
+        if (!closest
+            || std::abs(change.To - change.From) < std::abs(closest->To - closest->From) - TieTolerance)
+            closest = change;
+    };
+    offer(range.From, range.LeaderBelow);
+    offer(range.To, range.LeaderAbove);
+}
+
+} // namespace
+
+namespace TopicStability {
+
+int16_t Leader(const VeltraneTopic &topic)
+{
+    return Best(Read(topic).score);
+}
+
+StableRange WeightingRange(const VeltraneTopic &topic, int16_t attributeID)
+{
+    CheckAttribute(topic, attributeID, "WeightingRange");
+    const Matrix m = Read(topic);
+    return RangeOf(WeightingFamily(m, attributeID), Best(m.score));
+}
+
+StableRange RatingRange(const VeltraneTopic &topic, int16_t optionID, int16_t attributeID)
+{
+    CheckOption(topic, optionID, "RatingRange");
+    CheckAttribute(topic, attributeID, "RatingRange");
+    const Matrix m = Read(topic);
+    return RangeOf(RatingFamily(m, optionID, attributeID), Best(m.score));
+}
+
+QList<double> ScoresAtWeighting(const VeltraneTopic &topic, int16_t attributeID, double weighting)
+{
+    CheckAttribute(topic, attributeID, "ScoresAtWeighting");
+    if (!(weighting >= 0 && weighting <= 1))
+        Raise(ErrBadValue, QStringLiteral("Invalid weighting supplied to ScoresAtWeighting()."));
+    const Family f = WeightingFamily(Read(topic), attributeID);
+    QList<double> scores(f.p.size());
+    for (int j = 0; j < f.p.size(); ++j) {
+        if (f.atZero && weighting == 0)
+            scores[j] = (*f.atZero)[j];
+        else
+            scores[j] = f.Numerator(j, weighting) / (f.fractional ? weighting + f.rest : 1.0);
+    }
+    return scores;
+}
+
+QList<Crossover> WeightingCrossovers(const VeltraneTopic &topic, int16_t attributeID)
+{
+    CheckAttribute(topic, attributeID, "WeightingCrossovers");
+    QList<Crossover> crossovers;
+    const Family f = WeightingFamily(Read(topic), attributeID);
+    int16_t leader = f.LeaderBeside(0, +1);
+    if (f.atZero) {
+        const int16_t atZero = Best(*f.atZero);
+        if (atZero != leader)
+            crossovers.append({JustAboveZero, atZero, leader});
+    }
+    // Along the upper envelope of the lines: the next crossing is where a line that
+    // rises faster than the leader's meets it first.
+    double x = 0;
+    for (;;) {
+        double next = 1;
+        for (int j = 0; j < f.p.size(); ++j) {
+            if (f.q[j] > f.q[leader]) {
+                const double root = f.Root(leader, j);
+                if (root > x && root < next)
+                    next = root;
+            }
+        }
+        if (next >= 1)
+            break;
+        const int16_t after = f.LeaderBeside(next, +1);
+        if (after != leader)
+            crossovers.append({next, leader, after});
+        leader = after;
+        x = next;
+    }
+    return crossovers;
+}
+
+std::optional<SliderChange> ClosestChange(const VeltraneTopic &topic)
+{
+    const Matrix m = Read(topic);
+    const int16_t leader = Best(m.score);
+    std::optional<SliderChange> closest;
+    if (m.attributes > 1) {
+        for (int16_t k = 0; k < m.attributes; ++k) {
+            const StableRange range = RangeOf(WeightingFamily(m, k), leader);
+            Consider(closest, {true, -1, k, topic.GetWeighting(k)}, range, leader);
+        }
+    }
+    for (int16_t i = 0; i < m.options; ++i) {
+        for (int16_t k = 0; k < m.attributes; ++k) {
+            const StableRange range = RangeOf(RatingFamily(m, i, k), leader);
+            Consider(closest, {false, i, k, topic.GetRating(i, k)}, range, leader);
+        }
+    }
+    return closest;
+}
+
+} // namespace TopicStability
