@@ -17,8 +17,10 @@ namespace modLoadSave {
 
 namespace {
 
-const QString OpenFilter = QStringLiteral("Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv");
-const QString SaveFilter = OpenFilter
+const QString TopicAndCsvFilter = QStringLiteral("Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv");
+// Both kinds in one list as well, so that neither is hidden behind the other.
+const QString OpenFilter = TopicAndCsvFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
+const QString SaveFilter = TopicAndCsvFilter
     + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
 constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
@@ -265,7 +267,9 @@ bool SaveTopicAs(const VeltraneTopic &topic)
     const std::optional<QString> chosen = chooseFile(dialog, true);
     if (!chosen)
         return false;
-    const QString &fileName = *chosen;
+    // A name typed without an extension is saved as the type chosen in the dialog, and
+    // so can be found again; one typed with an extension is used as typed.
+    const QString fileName = WithFilterExtension(*chosen, SaveFilter, dialog.FilterIndex());
     modParameters::LastUsedDir = GetFolderOfPath(fileName);
 
     const QString extension = fileName.right(4);

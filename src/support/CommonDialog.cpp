@@ -2,6 +2,7 @@
 
 #include "VeltraneError.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -32,13 +33,15 @@ void CommonDialog::ShowSave()
 
 void CommonDialog::show(bool save)
 {
-    std::optional<QString> chosen;
+    FileDialogAnswer answer;
     if (handler())
-        chosen = handler()(*this, save);
+        answer = handler()(*this, save);
     else if (presenter())
-        chosen = presenter()(*this, save);
-    if (chosen) {
-        m_fileName = *chosen;
+        answer = presenter()(*this, save);
+    if (answer.fileName) {
+        m_fileName = *answer.fileName;
+        if (answer.filterIndex > 0)
+            m_filterIndex = answer.filterIndex;
         return;
     }
     if (m_cancelError)
@@ -73,4 +76,22 @@ QStringList NameFiltersOf(const QString &filter)
         filters << description;
     }
     return filters;
+}
+
+bool HasFileExtension(const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    static const QRegularExpression extension(QStringLiteral("^.+\\.(?=[0-9]*[A-Za-z])[A-Za-z0-9]{1,5}$"));
+    return extension.match(name).hasMatch();
+}
+
+QString WithFilterExtension(const QString &path, const QString &filter, int32_t index)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const qsizetype patternAt = qsizetype(index) * 2 - 1;
+    if (index < 1 || patternAt >= parts.size() || HasFileExtension(path))
+        return path;
+    static const QRegularExpression single(QStringLiteral("^\\*(\\.[A-Za-z0-9]+)$"));
+    const QRegularExpressionMatch match = single.match(parts[patternAt].trimmed());
+    return match.hasMatch() ? path + match.captured(1) : path;
 }

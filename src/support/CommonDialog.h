@@ -40,6 +40,9 @@ public:
     void SetInitDir(const QString &initDir) { m_initDir = initDir; }
     bool CancelError() const { return m_cancelError; }
     void SetCancelError(bool cancelError) { m_cancelError = cancelError; }
+    // The file type chosen in the dialog: the position of its pair in Filter, from 1.
+    int32_t FilterIndex() const { return m_filterIndex; }
+    void SetFilterIndex(int32_t filterIndex) { m_filterIndex = filterIndex; }
     // The window the dialog belongs to (nullptr: the active window).
     QObject *Owner() const { return m_owner; }
     void SetOwner(QObject *owner) { m_owner = owner; }
@@ -57,11 +60,24 @@ private:
     QString m_filter;
     QString m_initDir;
     bool m_cancelError = false;
+    int32_t m_filterIndex = 1;
     QObject *m_owner = nullptr;
 };
 
+// What a dialog answered: the chosen path (nothing for a cancel) and the file type chosen
+// with it (0: the type stays as it was set).
+struct FileDialogAnswer
+{
+    FileDialogAnswer(std::optional<QString> chosen = std::nullopt, int32_t filterIndex = 0)
+        : fileName(std::move(chosen)), filterIndex(filterIndex)
+    {
+    }
+    std::optional<QString> fileName;
+    int32_t filterIndex;
+};
+
 // Answers a dialog with a path, or with nothing for a cancel.
-using FileDialogHandler = std::function<std::optional<QString>(const CommonDialog &dialog, bool save)>;
+using FileDialogHandler = std::function<FileDialogAnswer(const CommonDialog &dialog, bool save)>;
 
 // Replaces the on-screen dialog for the whole process (tests answer through it); an empty
 // function brings the on-screen dialog back.
@@ -73,3 +89,11 @@ void SetFileDialogPresenter(FileDialogHandler presenter);
 // The filter "desc|pattern|desc|pattern" as a list of name filters "desc (pattern)";
 // a description that does not end in its pattern gets it appended.
 QStringList NameFiltersOf(const QString &filter);
+
+// Whether the file name ends in an extension: a dot that does not begin the name, then one
+// to five letters and digits with at least one letter ("v1.2" and "Mr. Smith" have none).
+bool HasFileExtension(const QString &path);
+
+// The path with the extension of the filter's pair at index (from 1) appended when the name
+// has none and the pair's pattern is a single "*.ext"; otherwise the path as it is.
+QString WithFilterExtension(const QString &path, const QString &filter, int32_t index);

@@ -4,6 +4,7 @@
 #include "support/VeltraneError.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace modLoadSave;
 
@@ -63,13 +64,38 @@ TEST(TopicDialogs, SaveDialogSettingsAndDispatchByExtension)
     EXPECT_EQ(screenshots.calls, QStringList({folder.path("c.jpg") + " jpeg", folder.path("d.bmp") + " bmp"}));
     EXPECT_TRUE(modParameters::TopicChanged);
 
-    // Anything else, upper-case extensions included, is a topic file.
-    for (const char *name : {"e.CSV", "f", "g.JPG"}) {
+    // Anything else, upper-case extensions included, is a topic file; a name without an
+    // extension gets that of the chosen type (here the first).
+    for (const char *name : {"e.CSV", "f.vtp", "g.JPG"}) {
         EXPECT_TRUE(SaveTopicAs(*topic));
         EXPECT_TRUE(ScratchFolder::read(folder.path(name)).startsWith(";\r\n")) << name;
     }
     EXPECT_EQ(screenshots.calls.size(), 2);
     EXPECT_TRUE(boxes.boxes.isEmpty());
+}
+
+// The type chosen in the dialog decides for a name typed without an extension.
+TEST(TopicDialogs, ANameWithoutExtensionIsSavedAsTheChosenType)
+{
+    ParametersGuard guard;
+    ScratchFolder folder;
+    ScreenshotHook screenshots;
+    screenshots.install();
+    const struct { const char *typed; int type; const char *written; } saves[] = {
+        {"Choosing a laptop", 1, "Choosing a laptop.vtp"}, {"laptop-export", 2, "laptop-export.csv"},
+        {"shot", 3, "shot.jpg"}, {"v1.2", 4, "v1.2.bmp"}, {"Mr. Smith", 2, "Mr. Smith.csv"},
+        {"typed.CSV", 2, "typed.CSV"}, {"notes.txt", 2, "notes.txt"}};
+    for (const auto &save : saves) {
+        const QString typed = folder.path(save.typed);
+        SetFileDialogHandler([&](const CommonDialog &, bool) { return FileDialogAnswer(typed, save.type); });
+        SaveTopicAs(*CarTopic());
+        EXPECT_TRUE(QFileInfo::exists(folder.path(save.written)) || screenshots.calls.join(" ").contains(save.written))
+            << save.typed;
+    }
+    SetFileDialogHandler({});
+    EXPECT_TRUE(ScratchFolder::read(folder.path("laptop-export.csv")).startsWith("Topic: "));
+    EXPECT_TRUE(ScratchFolder::read(folder.path("typed.CSV")).startsWith(";\r\n")) << "used as typed: a topic file";
+    EXPECT_EQ(screenshots.calls, QStringList({folder.path("shot.jpg") + " jpeg", folder.path("v1.2.bmp") + " bmp"}));
 }
 
 TEST(TopicDialogs, CancelledDialogsChangeNothing)
@@ -113,7 +139,8 @@ TEST(TopicDialogs, OpenDialogSettingsHidesTheSettingsDialogAndDispatches)
     const auto &dialog = dialogs.dialogs[0];
     EXPECT_EQ(dialog.flags, 0x201004);
     EXPECT_EQ(dialog.fileName, "");
-    EXPECT_EQ(dialog.filter, "Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv");
+    EXPECT_EQ(dialog.filter, "Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv|"
+                             "All supported files|*.vtp;*.csv");
     EXPECT_EQ(dialog.initDir, "/start/");
     EXPECT_TRUE(dialog.cancelError);
     EXPECT_FALSE(dialog.save);

@@ -136,7 +136,7 @@ QString FileDialogProblem(const QString &path, int32_t flags, bool save)
     return {};
 }
 
-std::optional<QString> ShowFileDialog(const CommonDialog &dialog, bool save)
+FileDialogAnswer ShowFileDialog(const CommonDialog &dialog, bool save)
 {
     QFileDialog fileDialog(parentFor(dialog.Owner()));
     ConfigureFileDialog(fileDialog, dialog, save);
@@ -145,11 +145,23 @@ std::optional<QString> ShowFileDialog(const CommonDialog &dialog, bool save)
         if (chosen.isEmpty())
             continue;
         const QString problem = FileDialogProblem(chosen, dialog.Flags(), save);
-        if (problem.isEmpty())
-            return chosen;
-        QMessageBox::warning(&fileDialog, fileDialog.windowTitle(), problem);
+        if (!problem.isEmpty()) {
+            QMessageBox::warning(&fileDialog, fileDialog.windowTitle(), problem);
+            continue;
+        }
+        const int32_t filterIndex = int32_t(fileDialog.nameFilters().indexOf(fileDialog.selectedNameFilter())) + 1;
+        // The dialog asked about the name as typed; the file written gets the chosen
+        // type's extension, and that file may exist too.
+        const QString written = WithFilterExtension(chosen, dialog.Filter(), filterIndex);
+        if (save && written != chosen && (dialog.Flags() & cdlOFNOverwritePrompt) && QFileInfo::exists(written)
+            && QMessageBox::question(&fileDialog, fileDialog.windowTitle(),
+                                     QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                         .arg(QFileInfo(written).fileName()))
+                   != QMessageBox::Yes)
+            continue;
+        return FileDialogAnswer(chosen, filterIndex);
     }
-    return std::nullopt;
+    return {};
 }
 
 void InstallScreenPresenters()

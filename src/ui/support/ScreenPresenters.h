@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/CommonDialog.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -30,5 +32,5 @@ void ConfigureFileDialog(QFileDialog &fileDialog, const CommonDialog &dialog, bo
 QString FileDialogProblem(const QString &path, int32_t flags, bool save);
 
 // Shows the file dialog modally until a choice passes the flags' checks or the user
-// cancels; returns the chosen path, or nothing for a cancel.
-std::optional<QString> ShowFileDialog(const CommonDialog &dialog, bool save);
+// cancels; returns the chosen path and file type, or nothing for a cancel.
+FileDialogAnswer ShowFileDialog(const CommonDialog &dialog, bool save);
