@@ -32,8 +32,13 @@ bool isExistingFile(const QString &name)
     return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
 }
 
+// Shown in a box and written to standard error too, so that someone who started the
+// program from a terminal reads there why nothing opened.
 void commandLineMessage(const QString &text)
 {
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextStream(stderr) << "veltrane: " << line << '\n';
     MsgBox(text, vbExclamation | vbOKOnly);
 }
 

@@ -110,7 +110,10 @@ TEST_F(modStartupTest, CommandLineMessages)
     };
     for (const auto &[arguments, message] : cases) {
         boxes.boxes.clear();
+        testing::internal::CaptureStderr();
         modStartup::ProcessCommandLine(arguments);
+        // The terminal gets the message too.
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "veltrane: " + message.toStdString() + "\n");
         ASSERT_EQ(boxes.boxes.size(), 1) << arguments.join(' ').toStdString();
         EXPECT_EQ(boxes.boxes[0].prompt, message);
         EXPECT_EQ(boxes.boxes[0].buttons, vbExclamation | vbOKOnly);

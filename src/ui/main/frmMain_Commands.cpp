@@ -134,6 +134,9 @@ void frmMain::btnNew_Click()
             return;
         StartLoad();
         const std::shared_ptr<VeltraneTopic> previous = CurrentTopic;
+        // What a cancelled dialog gives back: the topic and whether it has unsaved changes
+        // (answered No to the save question, it still has them).
+        const bool previousChanged = TopicChanged;
         auto fresh = std::make_shared<VeltraneTopic>();
         fresh->SetNormaliseWeights(previous->NormaliseWeights());
         fresh->SetRounding(3);
@@ -160,6 +163,7 @@ void frmMain::btnNew_Click()
             }
         } else {
             CurrentTopic = previous;
+            TopicChanged = previousChanged;
         }
         EndLoad();
         Form_Resize();
