@@ -7,6 +7,8 @@
 #include "support/VeltraneError.h"
 #include "support/libmodSpecialFolders.h"
 
+#include <optional>
+
 namespace ProgramSettings {
 
 namespace {
@@ -32,9 +34,20 @@ QString readString(const QString &name, const QString &defaultValue)
     return read(RegGetString, name, defaultValue);
 }
 
-int32_t readLong(const QString &name, int32_t defaultValue)
+// A number the store holds and that converts; nothing otherwise (the default stands).
+std::optional<int32_t> readStoredLong(const QString &name)
 {
-    return read(RegGetLong, name, defaultValue);
+    if (!RegValueExists(Hive, Key, name))
+        return std::nullopt;
+    // Set only when the conversion succeeds; a failure is reported by read().
+    std::optional<int32_t> value;
+    read(
+        [&value](int32_t hive, const QString &key, const QString &valueName, int32_t fallback) {
+            value = RegGetLong(hive, key, valueName, fallback);
+            return *value;
+        },
+        name, int32_t(0));
+    return value;
 }
 
 bool readBool(const QString &name, bool defaultValue)
@@ -42,12 +55,12 @@ bool readBool(const QString &name, bool defaultValue)
     return read(RegGetBool, name, defaultValue);
 }
 
-int32_t centred(int32_t screen, int32_t window)
+} // namespace
+
+int32_t CentredPosition(int32_t screen, int32_t window)
 {
     return int32_t(RoundDecimal(screen / 2.0 - window / 2.0, 0));
 }
-
-} // namespace
 
 void ReadLastUsedDir()
 {
@@ -69,12 +82,18 @@ WindowPlacement RestoreWindowPlacement(int32_t designWidth, int32_t designHeight
                                        int32_t screenHeight)
 {
     using namespace modParameters;
-    WindowWidth = readLong(QStringLiteral("WindowWidth"), designWidth);
-    WindowHeight = readLong(QStringLiteral("WindowHeight"), designHeight);
-    WindowLeft = readLong(QStringLiteral("WindowLeft"), centred(screenWidth, designWidth));
-    WindowTop = readLong(QStringLiteral("WindowTop"), centred(screenHeight, designHeight));
+    const std::optional<int32_t> width = readStoredLong(QStringLiteral("WindowWidth"));
+    const std::optional<int32_t> height = readStoredLong(QStringLiteral("WindowHeight"));
+    WindowWidth = width.value_or(designWidth);
+    WindowHeight = height.value_or(designHeight);
+    const std::optional<int32_t> left = readStoredLong(QStringLiteral("WindowLeft"));
+    const std::optional<int32_t> top = readStoredLong(QStringLiteral("WindowTop"));
+    WindowLeft = left.value_or(CentredPosition(screenWidth, designWidth));
+    WindowTop = top.value_or(CentredPosition(screenHeight, designHeight));
     Maximized = readBool(QStringLiteral("Maximized"), false);
-    return {WindowLeft, WindowTop, WindowWidth, WindowHeight, Maximized};
+    return {WindowLeft,         WindowTop,          WindowWidth,           WindowHeight,
+            Maximized,          left.has_value(),   top.has_value(),       width.has_value(),
+            height.has_value()};
 }
 
 void TrackWindowResize(WindowState state, int32_t width, int32_t height)

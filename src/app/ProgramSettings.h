@@ -31,12 +31,21 @@ struct WindowPlacement
     int32_t width = 0;
     int32_t height = 0;
     bool maximized = false;
+    // Which of the four came from the store; the others are defaults that follow the
+    // design size, so they change with a window frame that becomes known later.
+    bool leftStored = false;
+    bool topStored = false;
+    bool widthStored = false;
+    bool heightStored = false;
 };
 
 // Reads the placement into modParameters and returns it. Defaults: the design size,
 // centred on the screen (halves rounded to even), not maximized. All sizes in twips.
 WindowPlacement RestoreWindowPlacement(int32_t designWidth, int32_t designHeight, int32_t screenWidth,
                                        int32_t screenHeight);
+
+// The default position along one axis: the window centred on the screen, in twips.
+int32_t CentredPosition(int32_t screen, int32_t window);
 
 enum class WindowState { Normal, Minimized, Maximized };
 

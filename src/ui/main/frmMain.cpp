@@ -302,34 +302,81 @@ void frmMain::Form_Load()
     }
 }
 
+double frmMain::PixelsPerPoint() const
+{
+    // Twips belong to the screen's own pixels: with a scale factor, one of the window's
+    // pixels covers several of them.
+    return devicePixelRatioF();
+}
+
+int32_t frmMain::ToTwips(int pixels) const
+{
+    return int32_t(std::nearbyint(pixels * PixelsPerPoint() * TwipsPerPixel));
+}
+
+int frmMain::FromTwips(int32_t twips) const
+{
+    return CInt(twips / (PixelsPerPoint() * TwipsPerPixel));
+}
+
 void frmMain::RestorePlacement()
 {
     const QSize screen = screenSize(*this);
     const QMargins frame = frameMargins(*this);
     // The stored rectangle is the outer frame; the window's own size is its inner area.
+    const QSize designOuter = size().grownBy(frame);
     const ProgramSettings::WindowPlacement placement = ProgramSettings::RestoreWindowPlacement(
-        (width() + frame.left() + frame.right()) * TwipsPerPixel,
-        (height() + frame.top() + frame.bottom()) * TwipsPerPixel, screen.width() * TwipsPerPixel,
-        screen.height() * TwipsPerPixel);
-    move(CInt(placement.left / double(TwipsPerPixel)), CInt(placement.top / double(TwipsPerPixel)));
-    resize(CInt(placement.width / double(TwipsPerPixel)) - frame.left() - frame.right(),
-           CInt(placement.height / double(TwipsPerPixel)) - frame.top() - frame.bottom());
+        ToTwips(designOuter.width()), ToTwips(designOuter.height()), ToTwips(screen.width()),
+        ToTwips(screen.height()));
+    move(FromTwips(placement.left), FromTwips(placement.top));
+    resize(FromTwips(placement.width) - frame.left() - frame.right(),
+           FromTwips(placement.height) - frame.top() - frame.bottom());
     if (placement.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
-    // Before the window is first shown its frame may be unknown; the size is then
-    // corrected once the frame appears, so that a restart does not grow the window.
-    FrameCorrectionPending = frame.isNull();
+    // A window manager adds its frame only once the window is on screen, and reports the
+    // normal frame only in the normal state: until then the placement waits for it.
+    PendingPlacement.reset();
+    if (frame.isNull())
+        PendingPlacement = placement;
 }
 
-void frmMain::CorrectForFrame()
+bool frmMain::ApplyWindowFrame(bool afterStateChange)
 {
-    if (!FrameCorrectionPending || !isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
-        return;
+    if (!PendingPlacement || !isVisible() || PlacementState() != ProgramSettings::WindowState::Normal)
+        return false;
     const QMargins frame = frameMargins(*this);
     if (frame.isNull())
-        return;
-    FrameCorrectionPending = false;
-    resize(width() - frame.left() - frame.right(), height() - frame.top() - frame.bottom());
+        return false;
+    // Some platforms report the normal state before the normal geometry: a window that
+    // still fills the screen waits for its resize.
+    const QScreen *screen = this->screen();
+    if (afterStateChange && screen && frameGeometry().size() == screen->availableGeometry().size())
+        return false;
+    const ProgramSettings::WindowPlacement placement = *PendingPlacement;
+    PendingPlacement.reset();
+
+    // A stored size is the outer frame; without one the inner area keeps the design size.
+    const QSize inner(placement.widthStored ? FromTwips(placement.width) - frame.left() - frame.right()
+                                            : DesignWidth,
+                      placement.heightStored ? FromTwips(placement.height) - frame.top() - frame.bottom()
+                                             : DesignHeight);
+    // A default position centres the window with its real frame.
+    const QSize outer = inner.grownBy(frame);
+    const QSize screenPixels = screenSize(*this);
+    const int32_t left = placement.leftStored
+                             ? placement.left
+                             : ProgramSettings::CentredPosition(ToTwips(screenPixels.width()), ToTwips(outer.width()));
+    const int32_t top = placement.topStored
+                            ? placement.top
+                            : ProgramSettings::CentredPosition(ToTwips(screenPixels.height()), ToTwips(outer.height()));
+    move(FromTwips(left), FromTwips(top));
+    resize(inner);
+    // Recorded even when nothing had to change, so that the stored frame is the real one.
+    ProgramSettings::TrackWindowMove(ProgramSettings::WindowState::Normal, left, top);
+    const QSize recorded = frameGeometry().size();
+    ProgramSettings::TrackWindowResize(ProgramSettings::WindowState::Normal, ToTwips(recorded.width()),
+                                       ToTwips(recorded.height()));
+    return true;
 }
 
 ProgramSettings::WindowState frmMain::PlacementState() const
@@ -346,16 +393,14 @@ void frmMain::resizeEvent(QResizeEvent *event)
     PictureBox::resizeEvent(event);
     if (!HooksInstalled)
         return;
-    // Once the frame is known, a size is the window's own and needs no correction.
-    if (isVisible() && !frameMargins(*this).isNull())
-        FrameCorrectionPending = false;
+    ApplyWindowFrame();
     Form_Resize();
 }
 
 void frmMain::showEvent(QShowEvent *event)
 {
     PictureBox::showEvent(event);
-    CorrectForFrame();
+    ApplyWindowFrame();
 }
 
 void frmMain::moveEvent(QMoveEvent *event)
@@ -364,10 +409,10 @@ void frmMain::moveEvent(QMoveEvent *event)
     // Not while the window places itself.
     if (!HooksInstalled || Suppressed() || !isVisible())
         return;
-    CorrectForFrame();
-    const QRect outer = frameGeometry();
-    ProgramSettings::TrackWindowMove(PlacementState(), double(outer.x()) * TwipsPerPixel,
-                                     double(outer.y()) * TwipsPerPixel);
+    if (ApplyWindowFrame())
+        return;
+    const QPoint outer = frameGeometry().topLeft();
+    ProgramSettings::TrackWindowMove(PlacementState(), double(ToTwips(outer.x())), double(ToTwips(outer.y())));
 }
 
 void frmMain::changeEvent(QEvent *event)
@@ -377,8 +422,10 @@ void frmMain::changeEvent(QEvent *event)
         return;
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMinimized))
         RepaintGradients();
-    else if (event->type() == QEvent::WindowStateChange)
+    else if (event->type() == QEvent::WindowStateChange) {
+        ApplyWindowFrame(true);
         Form_Resize();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -275,8 +275,8 @@ private:
     int RefreshDepth = 0;
     // Set from load to unload: size limits, moves and activation are handled meanwhile.
     bool HooksInstalled = false;
-    // The restored size still includes the window frame, which was unknown at the time.
-    bool FrameCorrectionPending = false;
+    // The restored placement, while the window frame it depends on is still unknown.
+    std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 
     // Re-entry guards of the caption-change handlers.
     bool InTitleChange = false;
@@ -287,7 +287,14 @@ private:
     void CreateFixedControls();
     void RestorePlacement();
     ProgramSettings::WindowState PlacementState() const;
-    void CorrectForFrame();
+    // Applies the restored placement once the frame is known, in the normal state;
+    // true when it did (and recorded the placement).
+    bool ApplyWindowFrame(bool afterStateChange = false);
+    // Screen pixels per pixel of the window (the scale factor), and conversions between
+    // the window's pixels and the twips of the screen.
+    double PixelsPerPoint() const;
+    int32_t ToTwips(int pixels) const;
+    int FromTwips(int32_t twips) const;
 
     // Element creation of the control arrays.
     void CreateAttributeElements(int16_t index);

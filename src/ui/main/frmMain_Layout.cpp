@@ -72,8 +72,7 @@ void frmMain::Form_Resize()
     // 3. - 4.
     ComputeLayoutMetrics();
     const QRect outer = frameGeometry();
-    ProgramSettings::TrackWindowResize(PlacementState(), outer.width() * TwipsPerPixel,
-                                       outer.height() * TwipsPerPixel);
+    ProgramSettings::TrackWindowResize(PlacementState(), ToTwips(outer.width()), ToTwips(outer.height()));
     if (maximized) {
         imgResizeTab->hide();
     } else {

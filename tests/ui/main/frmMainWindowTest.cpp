@@ -31,15 +31,40 @@ void ExpectColourNear(QColor actual, QColor expected, int tolerance, const char 
     EXPECT_NEAR(actual.blue(), expected.blue(), tolerance) << where;
 }
 
+QMargins FrameOf(const QWidget &window)
+{
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// The main window of the next run, on what the last one stored.
+void Restart(QPointer<frmMain> &window)
+{
+    EXPECT_TRUE(window->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(window.isNull()) << "the window goes when closed";
+    modParameters::WindowLeft = modParameters::WindowWidth = 0;
+    window = new frmMain;
+    window->Form_Load();
+    QApplication::processEvents();
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, FirstStartIsCentredAtTheDesignSize)
 {
+    // The inner area has the design size whatever frame the platform adds; the stored
+    // size is the outer frame.
     const QSize screen = window->screen()->size();
-    EXPECT_EQ(window->frameGeometry().size(), QSize(607, 415));
-    EXPECT_EQ(modParameters::WindowWidth, 9105);
-    EXPECT_EQ(modParameters::WindowHeight, 6225);
-    EXPECT_EQ(modParameters::WindowLeft, RoundHalfEven((screen.width() * Twips - 9105) / 2.0));
+    const QMargins frame = FrameOf(*window);
+    const QSize outer = window->frameGeometry().size();
+    EXPECT_EQ(window->size(), QSize(607, 415));
+    EXPECT_EQ(outer, QSize(607, 415).grownBy(frame));
+    EXPECT_EQ(modParameters::WindowWidth, outer.width() * Twips);
+    EXPECT_EQ(modParameters::WindowHeight, outer.height() * Twips);
+    EXPECT_EQ(modParameters::WindowLeft, RoundHalfEven((screen.width() - outer.width()) * Twips / 2.0));
     EXPECT_EQ(window->frameGeometry().topLeft(),
               QPoint(RoundHalfEven(modParameters::WindowLeft / 15.0), RoundHalfEven(modParameters::WindowTop / 15.0)));
     EXPECT_FALSE(modParameters::Maximized);
@@ -51,32 +76,37 @@ TEST_F(MainWindowTest, FirstStartIsCentredAtTheDesignSize)
 TEST_F(MainWindowTest, PlacementPersistsAcrossRestarts)
 {
     window->move(40, 30);
-    const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
-                         window->geometry().top() - window->frameGeometry().top(),
-                         window->frameGeometry().right() - window->geometry().right(),
-                         window->frameGeometry().bottom() - window->geometry().bottom());
+    const QMargins frame = FrameOf(*window);
     window->resize(700 - frame.left() - frame.right(), 520 - frame.top() - frame.bottom());
     EXPECT_EQ(modParameters::WindowLeft, 40 * Twips);
     EXPECT_EQ(modParameters::WindowTop, 30 * Twips);
     EXPECT_EQ(modParameters::WindowWidth, 700 * Twips);
     EXPECT_EQ(modParameters::WindowHeight, 520 * Twips);
 
-    EXPECT_TRUE(window->close());
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull()) << "the window goes when closed";
+    Restart(window);
     const QString key = ProgramSettings::Key;
     EXPECT_EQ(RegGetString(ProgramSettings::Hive, key, "WindowLeft"), "600");
     EXPECT_EQ(RegGetString(ProgramSettings::Hive, key, "WindowWidth"), "10500");
     EXPECT_EQ(RegGetString(ProgramSettings::Hive, key, "WindowHeight"), "7800");
     EXPECT_EQ(RegGetString(ProgramSettings::Hive, key, "Maximized"), "False");
-
-    // The next run restores it; placement moves made while restoring are not recorded.
-    modParameters::WindowLeft = modParameters::WindowWidth = 0;
-    window = new frmMain;
-    window->Form_Load();
     EXPECT_EQ(window->frameGeometry(), QRect(40, 30, 700, 520));
     EXPECT_EQ(modParameters::WindowLeft, 600);
     EXPECT_EQ(modParameters::WindowWidth, 10500);
+
+    // Cycles of closing maximized, restarting and restoring never change the normal size.
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        window->showMaximized();
+        QApplication::processEvents();
+        if (!(window->windowState() & Qt::WindowMaximized))
+            GTEST_SKIP() << "this platform does not maximize";
+        Restart(window);
+        EXPECT_TRUE(window->windowState() & Qt::WindowMaximized) << "cycle " << cycle;
+        window->showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(window->frameGeometry(), QRect(40, 30, 700, 520)) << "cycle " << cycle;
+        EXPECT_EQ(modParameters::WindowWidth, 10500) << "cycle " << cycle;
+        EXPECT_EQ(modParameters::WindowHeight, 7800) << "cycle " << cycle;
+    }
 }
 
 TEST_F(MainWindowTest, MaximizedWindowKeepsItsNormalSize)
