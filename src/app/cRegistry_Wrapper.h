@@ -9,7 +9,7 @@
 // One-call registry procedures: each addresses a key (and value) in a hive, does one thing
 // with a cRegistry of its own and drops it. A read value converts by the usual Variant
 // rules, so a Long or Boolean written as text reads back; text that does not convert
-// throws VeltraneError 13 "Type mismatch". Writes throw cRegistry's errors.
+// throws ErrTypeMismatch ("Type mismatch"). Writes throw cRegistry's errors.
 namespace cRegistry_Wrapper {
 
 bool RegValueExists(int32_t hive, const QString &key, const QString &name);

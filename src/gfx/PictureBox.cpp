@@ -25,7 +25,7 @@ PictureBox::PictureBox(QWidget *parent)
 void PictureBox::SetScaleMode(int16_t mode)
 {
     if (mode < vbTwips || mode > vbCentimeters)
-        throw VeltraneError(380, ErrorSource("PictureBox"), QStringLiteral("Invalid property value"));
+        throw VeltraneError::InvalidPropertyValue(ErrorSource("PictureBox"));
     m_scaleMode = mode;
 }
 

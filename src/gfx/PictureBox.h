@@ -35,7 +35,7 @@ public:
     void SetAutoRedraw(bool autoRedraw) { m_autoRedraw = autoRedraw; }
 
     int16_t ScaleMode() const { return m_scaleMode; }
-    // Throws VeltraneError 380 for a mode outside 1..7.
+    // Throws ErrInvalidPropertyValue for a mode outside 1..7.
     void SetScaleMode(int16_t mode);
     double ScaleWidth() const;
     double ScaleHeight() const;

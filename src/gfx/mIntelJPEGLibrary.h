@@ -12,7 +12,7 @@ namespace mIntelJPEGLibrary {
 inline constexpr int32_t JpegErrorNumber = 26001;
 
 // Writes the section's pixels to fileName as a JPEG file at the given quality (1 to 100).
-// True on success. The encoder's failures throw VeltraneError 26001 with the encoder's
+// True on success. The encoder's failures throw JpegErrorNumber with the encoder's
 // result code in the message; a file that cannot be written throws the system's error.
 // An existing file is replaced only once the new one is complete, and keeps its
 // permissions and its access and modification times.

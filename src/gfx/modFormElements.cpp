@@ -20,8 +20,7 @@ PictureBox &Panel(PictureBox &mainWindow, const char *name)
 {
     auto *panel = mainWindow.findChild<PictureBox *>(QString::fromLatin1(name));
     if (!panel)
-        throw VeltraneError(91, ErrorSource("modFormElements"),
-                            QStringLiteral("Object variable or With block variable not set"));
+        throw VeltraneError::ObjectNotSet(ErrorSource("modFormElements"));
     return *panel;
 }
 

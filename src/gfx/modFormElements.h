@@ -29,7 +29,7 @@ void DecoratePanel(PictureBox &panel);
 
 // Paints the main window's background and stamps the decorated picScoreFrame,
 // picWeightingFrame and picRatingFrame into it at their places; the panels are hidden
-// afterwards. Throws VeltraneError 91 when one of the panels does not exist.
+// afterwards. Throws ErrObjectNotSet when one of the panels does not exist.
 void PaintMainBackground(PictureBox &mainWindow);
 
 } // namespace modFormElements

@@ -111,7 +111,7 @@ void CSVFile::pAddText(QByteArray &&bytes)
     }
     // Positions are kept in 32 bits.
     if (qsizetype(std::numeric_limits<uint32_t>::max()) - m_text.size() <= bytes.size())
-        throw VeltraneError::fromErrno(EFBIG, ErrorSource("CSVFile"));
+        throw VeltraneError::FileTooLarge(ErrorSource("CSVFile"));
 
     const auto start = uint32_t(m_text.size() + skip);
     if (m_text.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/VeltraneError.h"
+
 #include <QList>
 #include <QString>
 
@@ -29,7 +31,7 @@ class INIFile
 {
 public:
     // The number ReadFile raises for a header line made of "[" alone.
-    static constexpr int32_t ErrBadSectionHeader = 5;
+    static constexpr int32_t ErrBadSectionHeader = ErrInvalidProcedureCall;
 
     INIFile();
 

@@ -106,7 +106,7 @@ QByteArray ReadFileBytes(const QString &fileName, const QString &errorSource, qs
             break;
         used += qsizetype(got);
         if (used > maxFileSize)
-            throw VeltraneError::fromErrno(EFBIG, errorSource);
+            throw VeltraneError::FileTooLarge(errorSource);
     }
     bytes.resize(used);
     if (std::ferror(file.get()))

@@ -41,7 +41,7 @@ void showFileError(const QString &headline, int32_t number, const QString &descr
 // by hand can find it.
 [[noreturn]] void badTopicValue(int32_t number, const QString &key, const QString &problem)
 {
-    const QString headline = number == 6 ? QStringLiteral("Overflow") : QStringLiteral("Type mismatch");
+    const QString headline = number == ErrOverflow ? QStringLiteral("Overflow") : QStringLiteral("Type mismatch");
     throw VeltraneError(number, errorSource(), QStringLiteral("%1: %2 in [Topic] %3").arg(headline, key, problem));
 }
 
@@ -54,10 +54,10 @@ int16_t requiredCount(const INIFile &ini, const QString &key)
         count = VariantToLong(ini.GetParameterValue(QStringLiteral("Topic"), key));
     } catch (const VeltraneError &error) {
         badTopicValue(error.number(), key,
-                      error.number() == 6 ? outOfRange : QStringLiteral("is missing or not a number"));
+                      error.number() == ErrOverflow ? outOfRange : QStringLiteral("is missing or not a number"));
     }
     if (count < std::numeric_limits<int16_t>::min() || count > std::numeric_limits<int16_t>::max())
-        badTopicValue(6, key, outOfRange);
+        badTopicValue(ErrOverflow, key, outOfRange);
     return int16_t(count);
 }
 
@@ -84,8 +84,8 @@ double requiredNumber(const INIFile &ini, const QString &section, const QString 
 {
     const std::optional<double> number = ini.GetNumericParameterValue(section, key);
     if (!number)
-        throw VeltraneError(13, errorSource(),
-                            QStringLiteral("Type mismatch: %1 in [%2] is missing or not a number").arg(key, section));
+        throw VeltraneError::TypeMismatch(
+            errorSource(), QStringLiteral("Type mismatch: %1 in [%2] is missing or not a number").arg(key, section));
     return *number;
 }
 
@@ -143,7 +143,8 @@ bool ReportingLoadFailures(const std::function<bool()> &load)
     } catch (const VeltraneError &error) {
         ShowLoadError(error.number(), error.description());
     } catch (const std::bad_alloc &) {
-        ShowLoadError(7, QStringLiteral("Out of memory"));
+        const VeltraneError error = VeltraneError::OutOfMemory(errorSource());
+        ShowLoadError(error.number(), error.description());
     }
     return false;
 }

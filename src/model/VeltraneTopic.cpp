@@ -13,7 +13,6 @@ namespace {
 constexpr int32_t ErrBadAttribute = vbObjectError + 1001;
 constexpr int32_t ErrBadOption = vbObjectError + 1002;
 constexpr int32_t ErrBadValue = vbObjectError + 1003;
-constexpr int32_t ErrOverflow = 6; // the run-time's own "Overflow"
 
 constexpr qsizetype MaxCount = std::numeric_limits<int16_t>::max();
 

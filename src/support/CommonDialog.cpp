@@ -45,7 +45,7 @@ void CommonDialog::show(bool save)
         return;
     }
     if (m_cancelError)
-        throw VeltraneError(cdlCancel, ErrorSource("CommonDialog"), QStringLiteral("Cancel was selected."));
+        throw VeltraneError::Cancel(ErrorSource("CommonDialog"));
 }
 
 void SetFileDialogHandler(FileDialogHandler newHandler)

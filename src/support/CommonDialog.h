@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/VeltraneError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ enum CommonDialogFlags : int32_t {
 };
 
 // The error number of a cancelled dialog when CancelError is set.
-inline constexpr int32_t cdlCancel = 32755;
+inline constexpr int32_t cdlCancel = ErrCancel;
 
 // The open and save file dialog: set the properties, call ShowOpen or ShowSave, read
 // FileName. The dialog itself is whatever is installed: a test's handler, else the

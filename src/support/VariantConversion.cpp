@@ -16,7 +16,7 @@ const char *const RuntimeSource = "veltrane";
 
 [[noreturn]] void typeMismatch()
 {
-    throw VeltraneError(13, QString::fromLatin1(RuntimeSource), QStringLiteral("Type mismatch"));
+    throw VeltraneError::TypeMismatch(QString::fromLatin1(RuntimeSource));
 }
 
 std::optional<bool> booleanText(const QString &text)
@@ -88,7 +88,7 @@ int32_t VariantToLong(const QVariant &value)
 {
     const double number = RoundDecimal(toNumber(value), 0);
     if (number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
-        throw VeltraneError(6, QString::fromLatin1(RuntimeSource), QStringLiteral("Overflow"));
+        throw VeltraneError::Overflow(QString::fromLatin1(RuntimeSource));
     return int32_t(number);
 }
 

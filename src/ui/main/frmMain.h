@@ -180,7 +180,7 @@ public:
     // Display text of a model value (0..1) in the chosen display form.
     static QString FormatNumberForDisplay(double Number);
     // Model value (0..1, no lower limit) of a displayed or typed number; throws
-    // VeltraneError 13 (type mismatch) when the text is not a number.
+    // ErrTypeMismatch when the text is not a number.
     static double NormaliseNumericInput(const QVariant &Value);
 
     // ===== In-place editing and commands ====================================================

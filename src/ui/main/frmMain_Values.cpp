@@ -160,7 +160,7 @@ void frmMain::StoreValue(const std::function<void()> &store)
     try {
         store();
     } catch (const VeltraneError &error) {
-        if (error.number() != 13)
+        if (error.number() != ErrTypeMismatch)
             MsgBox(error.description(), vbExclamation);
     }
     UpdateSettings();
@@ -278,7 +278,7 @@ double frmMain::NormaliseNumericInput(const QVariant &Value)
     text.replace(u',', u'.');
     const std::optional<double> number = ParseNumericText(text);
     if (!number)
-        throw VeltraneError(13, ErrorSource("frmMain"), QStringLiteral("Type mismatch"));
+        throw VeltraneError::TypeMismatch(ErrorSource("frmMain"));
     const double D = modParameters::DisplayAsDecimal ? 1 : 100;
     return std::min(*number, D) / D;
 }
