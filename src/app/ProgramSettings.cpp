@@ -71,6 +71,7 @@ void ReadDisplaySettings()
 {
     modParameters::ShowSettingsOnNew = readBool(QStringLiteral("ShowSettingsOnNew"), true);
     modParameters::DisplayAsDecimal = readBool(QStringLiteral("DisplayAsDecimal"), true);
+    modParameters::ShowStability = readBool(QStringLiteral("ShowStability"), true);
 }
 
 bool ReadNormaliseWeights()

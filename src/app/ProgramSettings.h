@@ -18,7 +18,7 @@ inline const QString Key = QStringLiteral("Software\\Tormask\\Veltrane");
 
 // LastUsedDir; by default the user's documents folder, or the empty text without one.
 void ReadLastUsedDir();
-// ShowSettingsOnNew and DisplayAsDecimal, both True by default.
+// ShowSettingsOnNew, DisplayAsDecimal and ShowStability, all True by default.
 void ReadDisplaySettings();
 // The first topic's NormaliseWeights, False by default.
 bool ReadNormaliseWeights();

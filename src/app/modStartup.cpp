@@ -203,6 +203,7 @@ bool SaveProgramSettings()
     attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowWidth"), WindowWidth, true); });
     attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowHeight"), WindowHeight, true); });
     attempt([] { RegSetBool(Hive, Key, QStringLiteral("Maximized"), Maximized, true); });
+    attempt([] { RegSetBool(Hive, Key, QStringLiteral("ShowStability"), ShowStability, true); });
     if (failure) {
         MsgBox(QStringLiteral("An error occurred whilst saving the settings!\r\rError %1\r%2")
                    .arg(failure->number())

@@ -34,6 +34,8 @@ inline int32_t WindowTop = 0;
 inline int32_t WindowWidth = 0;
 inline int32_t WindowHeight = 0;
 inline bool Maximized = false;
+// Sliders and the best score bar show how far values may move before the best option changes.
+inline bool ShowStability = true;
 
 // The command line.
 inline bool UninstallRequested = false;

@@ -48,7 +48,8 @@ Palette paletteFor(Glyph glyph)
 
 bool isRound(Glyph glyph)
 {
-    return glyph == Glyph::Add || glyph == Glyph::Remove || glyph == Glyph::Hide || glyph == Glyph::Show;
+    return glyph == Glyph::Add || glyph == Glyph::Remove || glyph == Glyph::Hide || glyph == Glyph::Show
+           || glyph == Glyph::Chart;
 }
 
 // Draws the symbol in a 100 x 100 box.
@@ -151,6 +152,17 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
         pen.setWidthF(12);
         p.setPen(pen);
         p.drawPolyline(QPolygonF({QPointF(28, 40), QPointF(50, 64), QPointF(72, 40)}));
+        break;
+    case Glyph::Chart:
+        // A falling and a rising line that cross, the sensitivity chart in small; the
+        // rising one in the gold of the best score.
+        pen.setWidthF(10);
+        p.setPen(pen);
+        p.drawLine(QPointF(26, 72), QPointF(74, 72));
+        p.drawLine(QPointF(28, 34), QPointF(72, 60));
+        pen.setColor(QColor(214, 150, 0));
+        p.setPen(pen);
+        p.drawLine(QPointF(28, 62), QPointF(72, 30));
         break;
     }
 }

@@ -12,14 +12,16 @@
 
 namespace {
 
-constexpr float MinValue = 0;
-constexpr float MaxValue = 100;
 constexpr float KeyStep = 1;
 constexpr float PageStep = 10;
 
 // The empty part and the frame, in the soft blue-grey of the window's panels.
 const QColor EmptyColour(246, 249, 252);
 const QColor FrameColour(134, 149, 156);
+// Where another option would lead: a faint rose band along the track's lower edge. The
+// range's ends are marked in the navy of the window's highlight frame.
+const QColor OutsideColour(214, 96, 104, 150);
+const QColor MarkColour(0, 0, 128);
 
 } // namespace
 
@@ -53,6 +55,19 @@ void MeterSlider::SetFullColor(uint32_t colour)
 int16_t MeterSlider::Index() const
 {
     return ControlArrayIndex(*this).value_or(0);
+}
+
+void MeterSlider::SetStableRange(float from, float to)
+{
+    if (std::isnan(from) || std::isnan(to))
+        return;
+    from = std::clamp(from, MinValue, MaxValue);
+    to = std::clamp(to, from, MaxValue);
+    if (from == m_stableFrom && to == m_stableTo)
+        return;
+    m_stableFrom = from;
+    m_stableTo = to;
+    update();
 }
 
 QSize MeterSlider::sizeHint() const
@@ -100,11 +115,45 @@ void MeterSlider::paintEvent(QPaintEvent *)
         }
     }
 
+    if (HasStableRange())
+        paintStableRange(painter, meter);
+
     if (hasFocus()) {
         QPen dotted(palette().color(QPalette::Highlight), 1, Qt::DotLine);
         painter.setPen(dotted);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void MeterSlider::paintStableRange(QPainter &painter, const QRectF &meter) const
+{
+    const auto xOf = [&meter](float value) { return meter.left() + meter.width() * value / MaxValue; };
+    const double from = xOf(m_stableFrom);
+    const double to = xOf(m_stableTo);
+    // The band takes a quarter of the height (at least 2 pixels), so the fill colour keeps
+    // the rest and the bar still reads as the value.
+    const double band = std::max(2.0, std::round(meter.height() / 4));
+    const double bandTop = meter.bottom() - band;
+    if (from > meter.left())
+        painter.fillRect(QRectF(meter.left(), bandTop, from - meter.left(), band), OutsideColour);
+    if (to < meter.right())
+        painter.fillRect(QRectF(to, bandTop, meter.right() - to, band), OutsideColour);
+
+    // A mark is a 2-pixel post over the full height with a small notch on top, so it shows
+    // on the filled and on the empty part alike.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double notch = std::min(3.0, meter.height() / 4);
+    for (const float value : {m_stableFrom, m_stableTo}) {
+        if (value <= MinValue || value >= MaxValue)
+            continue;
+        const double x = std::clamp(std::round(xOf(value)), meter.left() + 1, meter.right() - 1);
+        painter.fillRect(QRectF(x - 1, meter.top(), 2, meter.height()), MarkColour);
+        const QPointF notchPoints[] = {{x - notch - 1, meter.top()}, {x + notch + 1, meter.top()}, {x, meter.top() + notch + 1}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(MarkColour);
+        painter.drawPolygon(notchPoints, 3);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void MeterSlider::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class QPainter;
+
 // A horizontal meter filled from the left in proportion to its value (0 to 100). The user
 // sets it by pressing or dragging with the left mouse button, or with the keys when it has
 // the focus (arrows 1, Page Up/Down 10, Home 0, End 100). A disabled slider shows its
@@ -32,6 +34,18 @@ public:
 
     int16_t Index() const;
 
+    // The part of the track, in slider values, over which the best option stays the best.
+    // Outside it the track carries a faint band, and small marks stand at its two ends; a
+    // range covering the whole track (the default) shows nothing extra.
+    void SetStableRange(float from, float to);
+    void ClearStableRange() { SetStableRange(MinValue, MaxValue); }
+    float StableFrom() const { return m_stableFrom; }
+    float StableTo() const { return m_stableTo; }
+    bool HasStableRange() const { return m_stableFrom > MinValue || m_stableTo < MaxValue; }
+
+    static constexpr float MinValue = 0;
+    static constexpr float MaxValue = 100;
+
     QSize sizeHint() const override;
 
 signals:
@@ -52,8 +66,11 @@ private:
     void adjustTo(float value);
     float valueAt(double x) const;
     QRectF meterRect() const;
+    void paintStableRange(QPainter &painter, const QRectF &meter) const;
 
     float m_value = 0;
     uint32_t m_fullColor = 0x32CB96; // RGB(150,203,50)
     bool m_dragging = false;
+    float m_stableFrom = MinValue;
+    float m_stableTo = MaxValue;
 };

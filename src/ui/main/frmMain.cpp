@@ -217,6 +217,8 @@ void frmMain::CreateFixedControls()
         btnImageStore->setEnabled(false);
         btnImageStore->hide();
     }
+    btnAnalysis = makeButton(this, "btnAnalysis", Glyph::Chart, SmallButtonSize,
+                             QStringLiteral("How sure is the decision? Sensitivity chart (F9)"));
     connect(btnToggleScore, &ImageButton::Click, this, &frmMain::btnToggleScore_Click);
     connect(btnToggleWeightings, &ImageButton::Click, this, &frmMain::btnToggleWeightings_Click);
     connect(btnToggleRatings, &ImageButton::Click, this, &frmMain::btnToggleRatings_Click);

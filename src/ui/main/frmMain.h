@@ -14,6 +14,9 @@
 #include <vector>
 
 class ImageButton;
+class frmAnalysis;
+struct StableRange;
+class VeltraneTopic;
 class MeterSlider;
 class ShapeControl;
 class VLabel;
@@ -99,6 +102,8 @@ public:
     ImageButton *btnToggleWeightings = nullptr;
     ImageButton *btnToggleRatings = nullptr;
     ImageButton *btnImageStore = nullptr;
+    // Opens the analysis window; left of btnToggleScore on the score panel's heading row.
+    ImageButton *btnAnalysis = nullptr;
 
     // ---- Control arrays (index = element index; element 0 always exists) -------------
     std::vector<VLabel *> lblAttribute;        // per attribute: its name, heads the column
@@ -182,6 +187,20 @@ public:
     // Model value (0..1, no lower limit) of a displayed or typed number; throws
     // ErrTypeMismatch when the text is not a number.
     static double NormaliseNumericInput(const QVariant &Value);
+
+    // ---- How sure the decision is (frmMain_Stability.cpp) --------------------------------
+    // The analysis window, made on first use; it lives as long as this window.
+    QPointer<frmAnalysis> Analysis;
+    // Marks and tooltips of the sliders and the best score bar, then the analysis window;
+    // run at the end of every refresh. Without ShowStability the marks and tooltips go.
+    void RefreshStability();
+    // The tooltip of the best score bar: the margin over the runner-up and the smallest
+    // single slider move that hands the lead to another option.
+    static QString GoldBarToolTip(const VeltraneTopic &topic);
+    // The tooltip of a slider with that stable range, the leader named.
+    static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
+    // Shows the analysis window (also F9).
+    void btnAnalysis_Click();
 
     // ===== In-place editing and commands ====================================================
     // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.

@@ -22,7 +22,8 @@ void frmMain::CaptureWindow()
                              static_cast<QWidget *>(btnNew), static_cast<QWidget *>(btnSettings),
                              static_cast<QWidget *>(imgResizeTab), static_cast<QWidget *>(btnAddAttribute),
                              static_cast<QWidget *>(btnAddOption), static_cast<QWidget *>(btnToggleScore),
-                             static_cast<QWidget *>(btnToggleWeightings), static_cast<QWidget *>(btnToggleRatings)})
+                             static_cast<QWidget *>(btnToggleWeightings), static_cast<QWidget *>(btnToggleRatings),
+                             static_cast<QWidget *>(btnAnalysis)})
         control->hide();
 
     // 3. The headings take the place of the hidden add buttons.
@@ -68,6 +69,7 @@ void frmMain::CaptureWindow()
     btnToggleScore->show();
     btnToggleWeightings->show();
     btnToggleRatings->show();
+    btnAnalysis->show();
     SuppressHighlight = false;
 
     // 12.

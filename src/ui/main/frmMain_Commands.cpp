@@ -94,6 +94,7 @@ void frmMain::InitCommands()
         {btnAddAttribute, &frmMain::btnAddAttribute_Click},
         {btnRemoveOption, &frmMain::btnRemoveOption_Click},
         {btnRemoveAttribute, &frmMain::btnRemoveAttribute_Click},
+        {btnAnalysis, &frmMain::btnAnalysis_Click},
     };
     for (const auto &[button, handler] : commands)
         connect(button, &ImageButton::Click, this, handler);
@@ -102,6 +103,11 @@ void frmMain::InitCommands()
 
 bool frmMain::Form_KeyDown(QKeyEvent *event)
 {
+    // Beside the Ctrl shortcuts: F9 opens the analysis window.
+    if (event->key() == Qt::Key_F9 && event->modifiers() == Qt::NoModifier) {
+        btnAnalysis_Click();
+        return true;
+    }
     if (event->modifiers() != Qt::ControlModifier)
         return false;
     switch (event->key()) {

@@ -34,6 +34,7 @@ void frmMain::PlaceFixedControls()
     // 6. - 7.
     lblScores->move(picScoreFrame->x() + 10, picScoreFrame->y() + 5);
     btnToggleScore->move(btnToggleScore->x(), picScoreFrame->y() + 5);
+    btnAnalysis->move(btnAnalysis->x(), picScoreFrame->y() + 5);
     btnAddAttribute->move(picWeightingFrame->x() + 5, btnAddAttribute->y());
     btnAddOption->move(picRatingFrame->x() + 4, btnAddOption->y());
 }
@@ -103,6 +104,8 @@ void frmMain::Form_Resize()
     picScoreFrame->resize(width() - 20, scoreHeight);
     btnToggleScore->move(picScoreFrame->x() + picScoreFrame->width() - btnToggleScore->width() - 10,
                          btnToggleScore->y());
+    // Not a design control: it keeps to the free stretch of the heading row, left of the toggle.
+    btnAnalysis->move(btnToggleScore->x() - btnAnalysis->width() - 6, btnToggleScore->y());
 
     // 9. Weighting panel.
     picWeightingFrame->move(picWeightingFrame->x(), picScoreFrame->y() + picScoreFrame->height() + 10);

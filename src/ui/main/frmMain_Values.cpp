@@ -9,14 +9,13 @@
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
-#include "support/NumberText.h"
 #include "support/NumericText.h"
 #include "support/VeltraneError.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/support/DisplayNumber.h"
 #include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
-#include <QLocale>
 
 #include <algorithm>
 
@@ -53,13 +52,15 @@ private:
 };
 
 // The caption of an option or attribute name label enters the topic; the label keeps the
-// full text in its tag and shows as much of it as fits within limit pixels.
+// full text in its tag and shows as much of it as fits within limit pixels. True when the
+// name changed.
 template <typename Get, typename Set>
-void storeName(VLabel &label, int16_t id, const QString &kind, Get get, Set set, int limit)
+bool storeName(VLabel &label, int16_t id, const QString &kind, Get get, Set set, int limit)
 {
     const QString caption = label.Caption();
     label.SetTag(caption);
-    if (get(id) != caption)
+    const bool changed = get(id) != caption;
+    if (changed)
         modStartup::MarkTopicChanged();
     set(id, caption);
     // Before the first layout there is no width yet; 0 and -1 would mean something else.
@@ -67,6 +68,7 @@ void storeName(VLabel &label, int16_t id, const QString &kind, Get get, Set set,
     const QString defaultName = kind + QString::number(id + 1);
     const QString name = get(id);
     label.setToolTip(name == defaultName ? defaultName : defaultName + QStringLiteral(": ") + name);
+    return changed;
 }
 
 } // namespace
@@ -115,6 +117,11 @@ void frmMain::UpdateSettings()
 
     // 6. - 7.
     modStartup::MarkTopicChanged();
+
+    // Once per change: a refresh nested in this one (a caption write-back) leaves it to
+    // the outermost.
+    if (RefreshDepth == 1)
+        RefreshStability();
 }
 
 void frmMain::sliderRating_Change(int16_t Index)
@@ -204,10 +211,13 @@ void frmMain::lblAttribute_Change(int16_t Index)
     if (InAttributeChange || Index >= topic.TotalAttributes() || size_t(Index) >= lblAttribute.size())
         return;
     Guard guard(InAttributeChange);
-    storeName(
+    const bool renamed = storeName(
         *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
         [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); }, ColumnWidth - 10);
+    // The tooltips and the analysis window name it.
+    if (renamed && RefreshDepth == 0)
+        RefreshStability();
 }
 
 void frmMain::lblOption_Change(int16_t Index)
@@ -216,12 +226,14 @@ void frmMain::lblOption_Change(int16_t Index)
     if (InOptionChange || Index >= topic.TotalOptions() || size_t(Index) >= lblOption.size())
         return;
     Guard guard(InOptionChange);
-    storeName(
+    const bool renamed = storeName(
         *lblOption[Index], Index, QStringLiteral("Option "),
         [&topic](int16_t id) { return topic.GetOptionName(id); },
         [&topic](int16_t id, const QString &name) { topic.SetOptionName(id, name); }, lblWeightings->width());
     if (size_t(Index) < lblScoreTitle.size())
         lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
+    if (renamed && RefreshDepth == 0)
+        RefreshStability();
 }
 
 void frmMain::lblScoreTitle_Change(int16_t Index)
@@ -257,16 +269,7 @@ void frmMain::lblRating_Change(int16_t Index)
 
 QString frmMain::FormatNumberForDisplay(double Number)
 {
-    // An unrounded topic (Rounding -1) is shown by the default number-to-text conversion.
-    const int places = modParameters::CurrentTopic ? modParameters::CurrentTopic->Rounding() : 3;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    if (modParameters::DisplayAsDecimal)
-        return places < 0 ? NumberToText(Number, locale) : locale.toString(Number, 'f', places);
-    const double percent = Number * 100;
-    if (places < 0)
-        return NumberToText(percent, locale) + u'%';
-    return locale.toString(percent, 'f', places >= 3 ? places - 2 : 0) + u'%';
+    return DisplayNumberText(Number);
 }
 
 double frmMain::NormaliseNumericInput(const QVariant &Value)

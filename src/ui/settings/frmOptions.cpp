@@ -130,6 +130,7 @@ void frmOptions::ShowCurrentSettings()
     m_txtAttributeCount->setText(QString::number(topic.TotalAttributes()));
     m_chkNormaliseWeights->setChecked(topic.NormaliseWeights());
     m_chkShowSettingsOnNew->setChecked(ShowSettingsOnNew);
+    m_chkShowStability->setChecked(ShowStability);
 }
 
 void frmOptions::ApplySettings()
@@ -154,6 +155,7 @@ void frmOptions::ApplySettings()
     topic.SetInvertWeights(invert);
     topic.SetNormaliseWeights(m_chkNormaliseWeights->checkState() != Qt::Unchecked);
     ShowSettingsOnNew = m_chkShowSettingsOnNew->checkState() != Qt::Unchecked;
+    ShowStability = m_chkShowStability->checkState() != Qt::Unchecked;
 
     if (attributes == topic.TotalAttributes() && options == topic.TotalOptions() && !m_owner.OwnerIsLoading())
         return;

@@ -123,6 +123,8 @@ private:
     VLabel *m_lblProgramSettings = nullptr;
     QCheckBox *m_chkShowSettingsOnNew = nullptr;
     VLabel *m_lblShowSettingsOnNew = nullptr;
+    QCheckBox *m_chkShowStability = nullptr;
+    VLabel *m_lblShowStability = nullptr;
     VLabel *m_imgLogo = nullptr;
     VLabel *m_lblVeltraneTitle = nullptr;
     VLabel *m_lblCopyright1 = nullptr;

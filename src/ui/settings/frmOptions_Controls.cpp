@@ -130,11 +130,17 @@ void frmOptions::buildPreferencesPage()
     m_lblProgramSettings = addLabel(QStringLiteral("lblProgramSettings"), QStringLiteral("Program Settings:"), QRect(24, 166, 0, 0), true);
     m_chkShowSettingsOnNew = Place(new QCheckBox(this), QStringLiteral("chkShowSettingsOnNew"), QRect(40, 196, 18, 18));
     m_lblShowSettingsOnNew = addLabel(QStringLiteral("lblShowSettingsOnNew"), QStringLiteral("Show settings when starting a new topic?"), QRect(62, 197, 0, 0), false);
+    // Below the design's controls, which keep their places; the caption takes two lines.
+    m_chkShowStability = Place(new QCheckBox(this), QStringLiteral("chkShowStability"), QRect(40, 220, 18, 18));
+    m_lblShowStability = addLabel(QStringLiteral("lblShowStability"), QStringLiteral("Show how far values may move before the best option changes"), QRect(62, 221, 300, 32), false);
+    m_lblShowStability->setWordWrap(true);
+    m_lblShowStability->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(m_lblRange1, &VLabel::Click, this, [this] { m_optRange1->setChecked(true); });
     connect(m_lblRange100, &VLabel::Click, this, [this] { m_optRange100->setChecked(true); });
     connect(m_lblNormaliseWeights, &VLabel::Click, this, [this] { m_chkNormaliseWeights->toggle(); });
     connect(m_lblShowSettingsOnNew, &VLabel::Click, this, [this] { m_chkShowSettingsOnNew->toggle(); });
+    connect(m_lblShowStability, &VLabel::Click, this, [this] { m_chkShowStability->toggle(); });
 }
 
 void frmOptions::buildAboutPage()
@@ -174,7 +180,8 @@ void frmOptions::applyTabVisibility(int16_t index)
         {m_lblTitle, m_txtTitle, m_lblTopicSettings, m_lblAttributeCount, m_txtAttributeCount, m_lblOptionCount,
          m_txtOptionCount, m_picWeightingType, m_lblWeightingType[0], m_lblWeightingType[1]},
         {m_lblDisplaySettings, m_lblRange1, m_optRange1, m_lblRange100, m_optRange100, m_lblNormaliseWeights,
-         m_chkNormaliseWeights, m_lblProgramSettings, m_chkShowSettingsOnNew, m_lblShowSettingsOnNew},
+         m_chkNormaliseWeights, m_lblProgramSettings, m_chkShowSettingsOnNew, m_lblShowSettingsOnNew,
+         m_chkShowStability, m_lblShowStability},
         {m_imgLogo, m_lblVeltraneTitle, m_lblCopyright1, m_lblCopyright2, m_lblWebsiteNote, m_lblWebLink},
     };
     for (int16_t page = 0; page < 3; ++page) {

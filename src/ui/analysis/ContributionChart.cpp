@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ContributionChart.h"
+
+#include "AnalysisArt.h"
+#include "io/modParameters.h"
+#include "model/TopicStability.h"
+#include "model/VeltraneTopic.h"
+#include "ui/support/DisplayNumber.h"
+
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double NameColumn = 120;
+constexpr double ScoreColumn = 64;
+constexpr double LegendHeight = 40;
+constexpr double MaxBarHeight = 30;
+
+// The normalised, unrounded weighting of every attribute: its share of an option rated 1
+// everywhere, so it is the very number the score uses.
+QList<double> NormalisedWeightings(const VeltraneTopic &topic)
+{
+    VeltraneTopic unit = topic;
+    unit.SetInvertWeights(false);
+    QList<double> weightings;
+    for (int16_t j = 0; j < unit.TotalAttributes(); ++j) {
+        unit.SetRating(0, j, 1);
+        weightings << unit.pGetOptionSubTotal(0, j);
+    }
+    return weightings;
+}
+
+} // namespace
+
+ContributionChart::ContributionChart(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ContributionChart"));
+    setFont(AnalysisArt::Face(8.25, false));
+    setMouseTracking(true);
+}
+
+void ContributionChart::Refresh()
+{
+    m_optionNames.clear();
+    m_attributeNames.clear();
+    m_shares.clear();
+    m_ratings.clear();
+    m_scores.clear();
+    m_weightings.clear();
+    m_leader = -1;
+    const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
+    if (topic && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
+        m_inverted = topic->InvertWeights();
+        for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
+            m_attributeNames << topic->GetAttributeName(j);
+        m_weightings = NormalisedWeightings(*topic);
+        for (int16_t i = 0; i < topic->TotalOptions(); ++i) {
+            m_optionNames << topic->GetOptionName(i);
+            QList<double> shares;
+            QList<double> ratings;
+            for (int16_t j = 0; j < topic->TotalAttributes(); ++j) {
+                shares << topic->pGetOptionSubTotal(i, j);
+                ratings << topic->GetRating(i, j);
+            }
+            m_shares << shares;
+            m_ratings << ratings;
+            m_scores << topic->GetScore(i);
+        }
+        m_leader = TopicStability::Leader(*topic);
+    }
+    update();
+}
+
+QRectF ContributionChart::barArea() const
+{
+    const QRectF inner = QRectF(rect()).adjusted(16, 14, -16, -14 - LegendHeight);
+    return inner.adjusted(NameColumn, 0, -ScoreColumn, 0);
+}
+
+QRectF ContributionChart::rowRect(int option) const
+{
+    const QRectF area = barArea();
+    const int count = std::max<int>(1, int(m_shares.size()));
+    const double pitch = area.height() / count;
+    const double height = std::min(MaxBarHeight, pitch * 0.7);
+    return QRectF(area.left(), area.top() + pitch * option + (pitch - height) / 2, area.width(), height);
+}
+
+QList<ContributionChart::Segment> ContributionChart::layoutSegments() const
+{
+    QList<Segment> segments;
+    for (int i = 0; i < int(m_shares.size()); ++i) {
+        const QRectF row = rowRect(i);
+        double x = row.left();
+        for (int j = 0; j < int(m_shares[i].size()); ++j) {
+            const double width = row.width() * m_shares[i][j];
+            segments.append({QRectF(x, row.top(), width, row.height()), int16_t(i), int16_t(j)});
+            x += width;
+        }
+    }
+    return segments;
+}
+
+QString ContributionChart::ToolTipAt(QPointF point) const
+{
+    for (const Segment &segment : layoutSegments()) {
+        if (!segment.place.contains(point))
+            continue;
+        const int i = segment.option;
+        const int j = segment.attribute;
+        const QString rating = m_inverted ? QStringLiteral("(1 - %1)").arg(DisplayNumberText(m_ratings[i][j]))
+                                          : DisplayNumberText(m_ratings[i][j]);
+        return QStringLiteral("%1, %2: weighting %3 x rating %4 = %5 of its score %6")
+            .arg(m_optionNames[i], m_attributeNames[j], DisplayNumberText(m_weightings[j]), rating,
+                 DisplayNumberText(m_shares[i][j]), DisplayNumberText(m_scores[i]));
+    }
+    return {};
+}
+
+bool ContributionChart::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QString text = ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ContributionChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    AnalysisArt::PaintPanel(painter, QRectF(rect()).adjusted(2, 2, -2, -2));
+    if (m_shares.isEmpty())
+        return;
+
+    const QFont plain = font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const QFontMetrics plainMetrics(plain);
+    const QFontMetrics boldMetrics(bold);
+    const QRectF area = barArea();
+
+    // The scale: a faint line at every quarter of a full score.
+    painter.setPen(QPen(QColor(190, 200, 212), 1, Qt::DotLine));
+    for (int q = 0; q <= 4; ++q) {
+        const double x = area.left() + area.width() * q / 4.0;
+        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    }
+
+    for (int i = 0; i < int(m_shares.size()); ++i) {
+        const QRectF row = rowRect(i);
+        if (i == m_leader) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(AnalysisArt::BestGold());
+            painter.drawRoundedRect(QRectF(area.left() - NameColumn + 2, row.top() - 4, area.width() + NameColumn + ScoreColumn - 4,
+                                           row.height() + 8),
+                                    6, 6);
+        }
+        // The empty part of the bar, up to a score of 1.
+        painter.setPen(QPen(QColor(134, 149, 156), 1));
+        painter.setBrush(QColor(246, 249, 252));
+        painter.drawRect(row);
+
+        painter.setFont(i == m_leader ? bold : plain);
+        const QFontMetrics &metrics = i == m_leader ? boldMetrics : plainMetrics;
+        painter.setPen(Qt::black);
+        const QRectF nameBox(area.left() - NameColumn + 8, row.top(), NameColumn - 16, row.height());
+        painter.drawText(nameBox, Qt::AlignRight | Qt::AlignVCenter,
+                         metrics.elidedText(m_optionNames[i], Qt::ElideRight, int(nameBox.width())));
+        painter.drawText(QRectF(area.right() + 6, row.top(), ScoreColumn - 8, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         DisplayNumberText(m_scores[i]));
+    }
+
+    painter.setFont(plain);
+    for (const Segment &segment : layoutSegments()) {
+        if (segment.place.width() <= 0)
+            continue;
+        const QColor colour = AnalysisArt::SeriesColour(segment.attribute);
+        painter.fillRect(segment.place, colour);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawLine(segment.place.topRight(), segment.place.bottomRight());
+        const QString name = m_attributeNames[segment.attribute];
+        const QString shown = plainMetrics.elidedText(name, Qt::ElideRight, int(segment.place.width()) - 6);
+        if (segment.place.width() > 26 && shown != QStringLiteral("…")) {
+            painter.setPen(Qt::white);
+            painter.drawText(segment.place.adjusted(3, 0, -3, 0), Qt::AlignCenter, shown);
+        }
+    }
+
+    // The legend: every attribute with its colour and normalised weighting, in as many
+    // rows as it takes; long names are shortened so that ten attributes fit in two rows.
+    const double left = area.left() - NameColumn + 12;
+    const double right = rect().right() - 12;
+    const int perRow = std::max(1, int((m_attributeNames.size() + 1) / 2));
+    const int longest = std::max(40, int((right - left) / perRow) - 70);
+    double x = left;
+    double y = rect().bottom() - 14 - LegendHeight + 10;
+    painter.setFont(plain);
+    for (int j = 0; j < int(m_attributeNames.size()); ++j) {
+        const QString text = QStringLiteral("%1 %2").arg(plainMetrics.elidedText(m_attributeNames[j], Qt::ElideRight, longest),
+                                                         DisplayNumberText(m_weightings[j]));
+        const double width = plainMetrics.horizontalAdvance(text) + 26;
+        if (x + width > right && x > left) {
+            x = left;
+            y += 18;
+        }
+        painter.fillRect(QRectF(x, y - 6, 12, 12), AnalysisArt::SeriesColour(j));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 16, y + plainMetrics.ascent() / 2.0 - 1), text);
+        x += width;
+    }
+}

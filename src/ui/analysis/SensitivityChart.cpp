@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SensitivityChart.h"
+
+#include "AnalysisArt.h"
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/VeltraneError.h"
+#include "ui/support/DisplayNumber.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+// The lines bend only gently (each score is linear or linear-fractional in the
+// weighting); this many even steps plus the crossovers and the current value draw them
+// true to the pixel at any window size.
+constexpr int Steps = 48;
+constexpr double LeftMargin = 52;
+constexpr double TopMargin = 58;
+constexpr double BottomMargin = 46;
+constexpr double NameGap = 8;
+constexpr double MaxNameWidth = 140;
+
+} // namespace
+
+SensitivityChart::SensitivityChart(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SensitivityChart"));
+    setFont(AnalysisArt::Face(8.25, false));
+    cboAttribute = new QComboBox(this);
+    cboAttribute->setObjectName(QStringLiteral("cboAttribute"));
+    cboAttribute->setFont(AnalysisArt::Face(8.25, true));
+    cboAttribute->setToolTip(QStringLiteral("The attribute whose weighting the chart moves"));
+    cboAttribute->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(cboAttribute, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            SetAttribute(int16_t(index));
+    });
+}
+
+void SensitivityChart::SetAttribute(int16_t attributeID)
+{
+    if (attributeID == m_attribute)
+        return;
+    m_attribute = attributeID;
+    Refresh();
+}
+
+void SensitivityChart::syncAttributeBox(const QStringList &names)
+{
+    QStringList shown;
+    for (int i = 0; i < cboAttribute->count(); ++i)
+        shown << cboAttribute->itemText(i);
+    const QSignalBlocker quiet(cboAttribute);
+    if (shown != names) {
+        cboAttribute->clear();
+        cboAttribute->addItems(names);
+    }
+    cboAttribute->setCurrentIndex(m_attribute);
+    cboAttribute->adjustSize();
+}
+
+void SensitivityChart::Refresh()
+{
+    m_samples.clear();
+    m_scores.clear();
+    m_crossovers.clear();
+    m_optionNames.clear();
+    m_leaderNow = -1;
+    const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
+    if (!keep || keep->TotalAttributes() == 0 || keep->TotalOptions() == 0) {
+        update();
+        return;
+    }
+    const VeltraneTopic &topic = *keep;
+    m_attribute = std::clamp<int16_t>(m_attribute, 0, int16_t(topic.TotalAttributes() - 1));
+
+    QStringList attributes;
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
+        attributes << topic.GetAttributeName(j);
+    syncAttributeBox(attributes);
+    m_attributeName = attributes[m_attribute];
+    for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+        m_optionNames << topic.GetOptionName(i);
+
+    try {
+        m_current = topic.GetWeighting(m_attribute);
+        m_crossovers = TopicStability::WeightingCrossovers(topic, m_attribute);
+        m_leaderNow = TopicStability::Leader(topic);
+        for (int s = 0; s <= Steps; ++s)
+            m_samples << double(s) / Steps;
+        for (const Crossover &crossover : m_crossovers)
+            m_samples << crossover.Value;
+        m_samples << m_current;
+        std::sort(m_samples.begin(), m_samples.end());
+        m_samples.erase(std::unique(m_samples.begin(), m_samples.end()), m_samples.end());
+        for (const double weighting : m_samples)
+            m_scores << TopicStability::ScoresAtWeighting(topic, m_attribute, weighting);
+    } catch (const VeltraneError &) {
+        // A topic the chart cannot follow draws as empty rather than failing the window.
+        m_samples.clear();
+        m_scores.clear();
+        m_crossovers.clear();
+    }
+    update();
+}
+
+QRectF SensitivityChart::plotArea() const
+{
+    const QFontMetrics metrics(font());
+    double names = 0;
+    for (const QString &name : m_optionNames)
+        names = std::max<double>(names, metrics.horizontalAdvance(name));
+    const double right = std::min(names, MaxNameWidth) + NameGap + 18;
+    return QRectF(rect()).adjusted(LeftMargin, TopMargin, -right, -BottomMargin);
+}
+
+int16_t SensitivityChart::leaderAt(int sample) const
+{
+    const QList<double> &scores = m_scores[sample];
+    // The lowest option number among equal scores, as everywhere in the program.
+    return int16_t(std::max_element(scores.begin(), scores.end()) - scores.begin());
+}
+
+void SensitivityChart::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    cboAttribute->move(16, 12);
+}
+
+void SensitivityChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    AnalysisArt::PaintPanel(painter, QRectF(rect()).adjusted(2, 2, -2, -2));
+    const QFontMetrics metrics(font());
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(cboAttribute->geometry().right() + 10, cboAttribute->geometry().center().y() + metrics.ascent() / 2.0 - 1),
+                     QStringLiteral("Every option's score as this weighting moves from 0 to 1"));
+    if (m_scores.isEmpty())
+        return;
+
+    const QRectF plot = plotArea();
+    const auto X = [&plot](double weighting) { return plot.left() + plot.width() * weighting; };
+    const auto Y = [&plot](double score) { return plot.bottom() - plot.height() * score; };
+
+    // Axes and the quarter grid, labelled in the display form of the main window.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int q = 0; q <= 4; ++q) {
+        const double v = q / 4.0;
+        painter.setPen(QPen(QColor(200, 208, 218), 1, q == 0 ? Qt::SolidLine : Qt::DotLine));
+        painter.drawLine(QPointF(plot.left(), Y(v)), QPointF(plot.right(), Y(v)));
+        painter.drawLine(QPointF(X(v), plot.top()), QPointF(X(v), plot.bottom()));
+        painter.setPen(QColor(70, 80, 95));
+        const QString label = DisplayNumberText(v);
+        painter.drawText(QRectF(plot.left() - LeftMargin, Y(v) - 8, LeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, label);
+        painter.drawText(QRectF(X(v) - 30, plot.bottom() + 4, 60, 16), Qt::AlignHCenter | Qt::AlignTop, label);
+    }
+    painter.setPen(QPen(QColor(110, 120, 135), 1));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(plot.left(), plot.bottom() + 22, plot.width(), 18), Qt::AlignHCenter | Qt::AlignTop,
+                     m_attributeName + QStringLiteral(" weighting"));
+    painter.drawText(QRectF(plot.left() - LeftMargin, plot.top() - 24, LeftMargin + 40, 18), Qt::AlignLeft | Qt::AlignBottom,
+                     QStringLiteral("Score"));
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // The best option's stretch: the top of all lines, in gold, under them.
+    {
+        QPolygonF top;
+        for (int s = 0; s < int(m_samples.size()); ++s)
+            top << QPointF(X(m_samples[s]), Y(m_scores[s][leaderAt(s)]));
+        QColor gold = AnalysisArt::BestGold();
+        painter.setPen(QPen(gold, 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(top);
+    }
+    const int options = int(m_optionNames.size());
+    for (int i = options - 1; i >= 0; --i) {
+        QPolygonF line;
+        for (int s = 0; s < int(m_samples.size()); ++s)
+            line << QPointF(X(m_samples[s]), Y(m_scores[s][i]));
+        painter.setPen(QPen(AnalysisArt::SeriesColour(i), i == m_leaderNow ? 2.5 : 1.6, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+        painter.drawPolyline(line);
+    }
+
+    // The current weighting.
+    painter.setPen(QPen(AnalysisArt::Navy(), 1.5, Qt::DashLine));
+    painter.drawLine(QPointF(X(m_current), plot.top() - 4), QPointF(X(m_current), plot.bottom()));
+    {
+        QFont bold = font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        const QString now = QStringLiteral("now ") + DisplayNumberText(m_current);
+        const double width = QFontMetrics(bold).horizontalAdvance(now) + 8;
+        const double left = std::clamp(X(m_current) - width / 2, plot.left() - LeftMargin + 4, plot.right() - width);
+        painter.setPen(AnalysisArt::Navy());
+        painter.drawText(QRectF(left, plot.top() - 22, width, 16), Qt::AlignCenter, now);
+        painter.setFont(font());
+    }
+
+    // Every change of leader: a ring on the crossing and its value beside it; neighbours
+    // too close for one row of labels take turns above and below the ring.
+    double lastLabelRight = -1e9;
+    bool below = false;
+    for (const Crossover &crossover : m_crossovers) {
+        const int sample = int(std::lower_bound(m_samples.begin(), m_samples.end(), crossover.Value) - m_samples.begin());
+        const QList<double> &scores = m_scores[std::min(sample, int(m_scores.size()) - 1)];
+        const double score = *std::max_element(scores.begin(), scores.end());
+        const QPointF at(X(crossover.Value), Y(score));
+        painter.setPen(QPen(QColor(90, 100, 115), 1, Qt::DotLine));
+        painter.drawLine(QPointF(at.x(), at.y()), QPointF(at.x(), plot.bottom()));
+        painter.setPen(QPen(AnalysisArt::Navy(), 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(at, 4.5, 4.5);
+        const QString text = DisplayNumberText(crossover.Value);
+        const double width = metrics.horizontalAdvance(text) + 8;
+        below = at.x() - width / 2 < lastLabelRight ? !below : false;
+        QRectF box(at.x() - width / 2, below ? at.y() + 8 : at.y() - 24, width, 16);
+        box.moveLeft(std::clamp(box.left(), plot.left(), plot.right() - width));
+        box.moveTop(std::clamp(box.top(), plot.top() - 2, plot.bottom() - 18));
+        lastLabelRight = box.right();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 215));
+        painter.drawRoundedRect(box, 4, 4);
+        painter.setPen(AnalysisArt::Navy());
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
+    painter.setBrush(Qt::NoBrush);
+
+    // The names at the lines' right ends, pushed apart where the ends crowd.
+    const double lineHeight = metrics.height();
+    QList<std::pair<double, int>> ends;
+    for (int i = 0; i < options; ++i)
+        ends.append({Y(m_scores.last()[i]), i});
+    std::sort(ends.begin(), ends.end());
+    for (int k = 1; k < int(ends.size()); ++k)
+        ends[k].first = std::max(ends[k].first, ends[k - 1].first + lineHeight);
+    const double overflow = ends.isEmpty() ? 0 : ends.last().first - (rect().bottom() - 8 - lineHeight / 2);
+    for (int k = int(ends.size()) - 1; k >= 0 && overflow > 0; --k) {
+        const double limit = k + 1 < int(ends.size()) ? ends[k + 1].first - lineHeight : ends[k].first - overflow;
+        ends[k].first = std::min(ends[k].first, limit);
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    for (const auto &[y, i] : ends) {
+        painter.setFont(i == m_leaderNow ? bold : font());
+        painter.setPen(AnalysisArt::SeriesColour(i));
+        const QString name = QFontMetrics(painter.font()).elidedText(m_optionNames[i], Qt::ElideRight, int(MaxNameWidth));
+        painter.drawText(QRectF(plot.right() + NameGap, y - lineHeight / 2, MaxNameWidth + 10, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, name);
+    }
+}

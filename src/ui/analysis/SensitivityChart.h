@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/TopicStability.h"
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+class QComboBox;
+
+// Every option's score (0..1) against one attribute's weighting (0..1), as moving that
+// attribute's slider would set it: a line per option in its own colour, named at its
+// right end; the best option's stretch underlaid in the gold of the best score; the
+// current weighting as a dashed vertical line; every change of leader marked with its
+// value. The attribute is picked in the box at the top.
+class SensitivityChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SensitivityChart(QWidget *parent = nullptr);
+
+    // The attribute shown; out-of-range values are moved into range at the next refresh.
+    int16_t Attribute() const { return m_attribute; }
+    void SetAttribute(int16_t attributeID);
+
+    // Re-reads the current topic: names, the lines, the crossovers.
+    Q_INVOKABLE void Refresh();
+
+    // What is drawn, for the tests and the benchmark.
+    double CurrentWeighting() const { return m_current; }
+    QList<Crossover> Crossovers() const { return m_crossovers; }
+    // The weightings at which the lines are evaluated, and every option's score there.
+    QList<double> SampleWeightings() const { return m_samples; }
+    QList<QList<double>> SampleScores() const { return m_scores; }
+
+    QComboBox *cboAttribute = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QRectF plotArea() const;
+    void syncAttributeBox(const QStringList &names);
+    int16_t leaderAt(int sample) const;
+
+    int16_t m_attribute = 0;
+    double m_current = 0;
+    QString m_attributeName;
+    QStringList m_optionNames;
+    QList<double> m_samples;
+    QList<QList<double>> m_scores; // [sample][option]
+    QList<Crossover> m_crossovers;
+    int16_t m_leaderNow = -1;
+};

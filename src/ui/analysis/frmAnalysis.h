@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gfx/PictureBox.h"
+
+#include <QString>
+
+class ContributionChart;
+class QStackedWidget;
+class QTabBar;
+class SensitivityChart;
+
+// The analysis window: how sure the decision is, in views chosen by the tabs at the top.
+// It belongs to the main window (non-modal, closed with it), changes nothing in the topic
+// and so never asks to save; closing it only hides it.
+//
+// Views are widgets that draw the current topic. One that declares an invokable
+// `Refresh()` has it called when it comes into sight and after every change the main
+// window shows, so it can recompute what it draws; any other view is simply repainted
+// then. Hidden views do no work.
+class frmAnalysis : public PictureBox
+{
+    Q_OBJECT
+
+public:
+    explicit frmAnalysis(QWidget *owner);
+
+    // Puts the view under a new tab; returns the tab's index.
+    int AddView(QWidget *view, const QString &caption);
+    void ShowView(int index);
+    int CurrentViewIndex() const;
+    QWidget *CurrentView() const;
+
+    // The main window's topic changed or was redisplayed: the view in sight follows.
+    void Refresh();
+
+    QTabBar *tabViews = nullptr;
+    SensitivityChart *Sensitivity = nullptr;
+    ContributionChart *Contributions = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void refreshView(QWidget *view);
+    void placeControls();
+
+    QStackedWidget *m_views = nullptr;
+};

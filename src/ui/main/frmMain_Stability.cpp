@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How sure the decision is, in the main window: on every weighting and rating slider the
+// stretch of track over which the best option stays the best (marks and a tooltip), on
+// the best score bar the margin and the closest change, and the analysis window, which
+// follows every refresh.
+
+#include "frmMain.h"
+
+#include "io/modParameters.h"
+#include "model/TopicStability.h"
+#include "model/VeltraneTopic.h"
+#include "support/VeltraneError.h"
+#include "ui/analysis/frmAnalysis.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MeterSlider.h"
+
+#include <algorithm>
+
+namespace {
+
+// Unrounded scores, as the leader is decided on them.
+QList<double> UnroundedScores(const VeltraneTopic &topic)
+{
+    QList<double> scores;
+    for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
+        double score = 0;
+        for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
+            score += topic.pGetOptionSubTotal(i, j);
+        scores << score;
+    }
+    return scores;
+}
+
+void ShowRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range)
+{
+    slider.SetStableRange(float(range.From * 100), float(range.To * 100));
+    slider.setToolTip(frmMain::StableRangeText(topic, leader, range));
+}
+
+void HideRange(MeterSlider &slider)
+{
+    slider.ClearStableRange();
+    if (!slider.toolTip().isEmpty())
+        slider.setToolTip(QString());
+}
+
+} // namespace
+
+QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range)
+{
+    const QString name = topic.GetOptionName(leader);
+    if (range.From <= 0 && range.To >= 1)
+        return name + QStringLiteral(" stays best anywhere on this slider.");
+    const QString from = FormatNumberForDisplay(range.From);
+    const QString to = FormatNumberForDisplay(range.To);
+    QString text = range.From == range.To ? QStringLiteral("%1 is best only at %2.").arg(name, from)
+                                          : QStringLiteral("%1 stays best from %2 to %3.").arg(name, from, to);
+    if (range.LeaderBelow >= 0)
+        text += QStringLiteral(" Below %1, %2 is best.").arg(from, topic.GetOptionName(range.LeaderBelow));
+    if (range.LeaderAbove >= 0)
+        text += QStringLiteral(" Above %1, %2 is best.").arg(to, topic.GetOptionName(range.LeaderAbove));
+    return text;
+}
+
+QString frmMain::GoldBarToolTip(const VeltraneTopic &topic)
+{
+    if (topic.TotalOptions() < 2)
+        return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
+    const QList<double> scores = UnroundedScores(topic);
+    const int16_t leader = TopicStability::Leader(topic);
+    int16_t runnerUp = -1;
+    for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
+        if (i != leader && (runnerUp < 0 || scores[i] > scores[runnerUp]))
+            runnerUp = i;
+    }
+    const double margin = scores[leader] - scores[runnerUp];
+    QString text = margin > 0 ? QStringLiteral("Best by %1 ahead of %2.")
+                                    .arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp))
+                              : QStringLiteral("Level with %1; the first in the list counts as best.")
+                                    .arg(topic.GetOptionName(runnerUp));
+
+    const std::optional<SliderChange> change = TopicStability::ClosestChange(topic);
+    if (!change)
+        return text + QStringLiteral(" No single slider move makes another option best.");
+    const QString slider = change->IsWeighting
+                               ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
+                               : QStringLiteral("%1's %2 rating")
+                                     .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
+    return text
+           + QStringLiteral(" The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
+                 .arg(slider, FormatNumberForDisplay(change->From),
+                      change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
+                      FormatNumberForDisplay(change->To), topic.GetOptionName(change->NewLeader));
+}
+
+void frmMain::RefreshStability()
+{
+    const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
+    if (!keep)
+        return;
+    const VeltraneTopic &topic = *keep;
+    const int16_t A = topic.TotalAttributes();
+    const int16_t O = topic.TotalOptions();
+    const bool show = modParameters::ShowStability && A > 0 && O > 0;
+
+    try {
+        const int16_t leader = show ? TopicStability::Leader(topic) : -1;
+        for (int16_t j = 0; j < int16_t(sliderWeighting.size()); ++j) {
+            // A single attribute's weighting is fixed at 1: its slider has nothing to say.
+            if (show && j < A && A > 1)
+                ShowRange(*sliderWeighting[j], topic, leader, TopicStability::WeightingRange(topic, j));
+            else
+                HideRange(*sliderWeighting[j]);
+        }
+        for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
+            if (show && k < A * O)
+                ShowRange(*sliderRating[k], topic, leader,
+                          TopicStability::RatingRange(topic, GetOptionIDFromIndex(k), GetAttributeIDFromIndex(k)));
+            else
+                HideRange(*sliderRating[k]);
+        }
+        const QString goldTip = show ? GoldBarToolTip(topic) : QString();
+        for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
+            const QString tip = i == leader ? goldTip : QString();
+            if (sliderScore[i]->toolTip() != tip)
+                sliderScore[i]->setToolTip(tip);
+        }
+    } catch (const VeltraneError &) {
+        // Only while the arrays and the topic disagree (in the middle of a rebuild); the
+        // refresh that ends the rebuild brings the marks back.
+        for (MeterSlider *slider : sliderWeighting)
+            HideRange(*slider);
+        for (MeterSlider *slider : sliderRating)
+            HideRange(*slider);
+    }
+
+    if (Analysis)
+        Analysis->Refresh();
+}
+
+void frmMain::btnAnalysis_Click()
+{
+    if (!Analysis) {
+        Analysis = new frmAnalysis(this);
+        // Offset from the main window's corner, so that both can be seen at first.
+        const QRect main = frameGeometry();
+        Analysis->move(main.left() + 40, main.top() + 60);
+    }
+    Analysis->show();
+    Analysis->raise();
+    Analysis->activateWindow();
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DisplayNumber.h"
+
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
+#include "support/NumberText.h"
+
+#include <QLocale>
+
+QString DisplayNumberText(double number)
+{
+    // An unrounded topic (Rounding -1) is shown by the default number-to-text conversion.
+    const int places = modParameters::CurrentTopic ? modParameters::CurrentTopic->Rounding() : 3;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (modParameters::DisplayAsDecimal)
+        return places < 0 ? NumberToText(number, locale) : locale.toString(number, 'f', places);
+    const double percent = number * 100;
+    if (places < 0)
+        return NumberToText(percent, locale) + u'%';
+    return locale.toString(percent, 'f', places >= 3 ? places - 2 : 0) + u'%';
+}
