@@ -69,18 +69,22 @@ TEST_F(ProgramSettingsTest, StartupValuesAndTheirDefaults)
     ProgramSettings::ReadDisplaySettings();
     EXPECT_TRUE(modParameters::ShowSettingsOnNew);
     EXPECT_TRUE(modParameters::DisplayAsDecimal);
+    EXPECT_TRUE(modParameters::ShowStability);
     EXPECT_FALSE(ProgramSettings::ReadNormaliseWeights());
 
     RegSetString(Hive, Key, "LastUsedDir", "/data/topics");
     RegSetBool(Hive, Key, "ShowSettingsOnNew", false, true);
     RegSetBool(Hive, Key, "DisplayAsDecimal", false, true);
     RegSetBool(Hive, Key, "NormaliseWeights", true, true);
+    RegSetString(Hive, Key, "ShowStability", "False");
     ProgramSettings::ReadLastUsedDir();
     ProgramSettings::ReadDisplaySettings();
     EXPECT_EQ(modParameters::LastUsedDir, "/data/topics");
     EXPECT_FALSE(modParameters::ShowSettingsOnNew);
     EXPECT_FALSE(modParameters::DisplayAsDecimal);
+    EXPECT_FALSE(modParameters::ShowStability);
     EXPECT_TRUE(ProgramSettings::ReadNormaliseWeights());
+    modParameters::ShowStability = true;
 }
 
 TEST_F(ProgramSettingsTest, TrackingKeepsTheLastNormalPlacement)

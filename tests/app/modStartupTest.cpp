@@ -300,6 +300,7 @@ TEST_F(modStartupTest, SettingsAreWrittenAsTextInTheirOrder)
     LastUsedDir = "/home/me/Topics \"2024\"";
     ShowSettingsOnNew = false;
     DisplayAsDecimal = true;
+    ShowStability = false;
     WindowLeft = -15;
     WindowTop = 300;
     WindowWidth = 9105;
@@ -319,8 +320,10 @@ TEST_F(modStartupTest, SettingsAreWrittenAsTextInTheirOrder)
               "\"WindowTop\"=\"300\"\r\n"
               "\"WindowWidth\"=\"9105\"\r\n"
               "\"WindowHeight\"=\"6225\"\r\n"
-              "\"Maximized\"=\"False\"\r\n\r\n");
+              "\"Maximized\"=\"False\"\r\n"
+              "\"ShowStability\"=\"False\"\r\n\r\n");
     EXPECT_TRUE(boxes.boxes.isEmpty());
+    ShowStability = true;
 }
 
 // The first run of a settings round trip: writes settings as a closing program does.

@@ -82,11 +82,12 @@ differing() { # IMAGE X Y W H
     /usr/bin/compare -metric AE -fuzz 6% "$work/a.png" "$work/b.png" null: 2>&1 || true
 }
 buttons=$(differing "$work/picture.jpg" 420 0 187 40)
-matrix=$(differing "$work/picture.jpg" 10 45 540 95)
+# Up to the chart button, which the pictures leave out like the other command buttons.
+matrix=$(differing "$work/picture.jpg" 10 45 530 95)
 [ "$buttons" -gt 300 ] || fail "the command buttons show in the JPEG ($buttons pixels differ)"
 [ "$matrix" -lt 300 ] || fail "the score panel differs from the screen ($matrix pixels)"
 buttons=$(differing "$work/bitmap.bmp" 420 0 187 40)
-matrix=$(differing "$work/bitmap.bmp" 10 45 540 95)
+matrix=$(differing "$work/bitmap.bmp" 10 45 530 95)
 [ "$buttons" -gt 300 ] || fail "the command buttons show in the BMP ($buttons pixels differ)"
 [ "$matrix" -eq 0 ] || fail "the score panel in the BMP differs from the screen ($matrix pixels)"
 

@@ -42,7 +42,7 @@ protected:
     {
         return {window->btnSave, window->btnLoad, window->btnNew, window->btnSettings, window->imgResizeTab,
                 window->btnAddAttribute, window->btnAddOption, window->btnToggleScore, window->btnToggleWeightings,
-                window->btnToggleRatings};
+                window->btnToggleRatings, window->btnAnalysis};
     }
 
     // Saves through the save dialog, answered with name.

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How sure the decision is, as the main window shows it: the slider marks and tooltips,
+// the best bar's tooltip, the setting that switches them off, the chart button's place,
+// and the analysis window following the sliders.
+#include "../main/MainWindowFixture.h"
+
+#include "WindowDriver.h"
+#include "ui/analysis/ContributionChart.h"
+#include "ui/analysis/SensitivityChart.h"
+#include "ui/analysis/frmAnalysis.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MeterSlider.h"
+
+#include <QKeyEvent>
+#include <QTabBar>
+
+namespace {
+
+class StabilityWindowTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        modParameters::ShowStability = true;
+    }
+
+    void TearDown() override
+    {
+        modParameters::DisplayAsDecimal = true;
+        modParameters::ShowStability = true;
+        MainWindowTest::TearDown();
+    }
+
+    // Car A leads Car B by 0.167 on Price (stored 0.5) and Quality (0.25).
+    void ShowCars()
+    {
+        auto topic = ShowTopic(2, 2);
+        topic->SetAttributeName(0, "Price");
+        topic->SetAttributeName(1, "Quality");
+        topic->SetOptionName(0, "Car A");
+        topic->SetOptionName(1, "Car B");
+        topic->SetWeighting(0, 0.5);
+        topic->SetWeighting(1, 0.25);
+        topic->SetRating(0, 0, 0.8);
+        topic->SetRating(0, 1, 0.4);
+        topic->SetRating(1, 0, 0.3);
+        topic->SetRating(1, 1, 0.9);
+        window->UpdateSettings();
+    }
+
+    MeterSlider &Slider(const char *array, int index) const { return *Element<MeterSlider>(array, index); }
+};
+
+} // namespace
+
+TEST_F(StabilityWindowTest, SlidersAndTheBestBarSayHowFarValuesMayMove)
+{
+    ShowCars();
+    // Car A's Price rating may fall to 0.55 before Car B leads.
+    MeterSlider &price = Slider("sliderRating", 0);
+    EXPECT_EQ(price.toolTip(), "Car A stays best from 0.550 to 1.000. Below 0.550, Car B is best.");
+    EXPECT_NEAR(price.StableFrom(), 55, 1e-3);
+    EXPECT_EQ(price.StableTo(), 100);
+    // Car A's Quality rating cannot lose it the lead: no marks.
+    EXPECT_FALSE(Slider("sliderRating", 1).HasStableRange());
+    EXPECT_EQ(Slider("sliderRating", 1).toolTip(), "Car A stays best anywhere on this slider.");
+    EXPECT_EQ(Slider("sliderWeighting", 0).toolTip(),
+              "Car A stays best from 0.250 to 1.000. Below 0.250, Car B is best.");
+
+    EXPECT_EQ(Slider("sliderScore", 0).toolTip(),
+              "Best by 0.167 ahead of Car B. The smallest change that makes another option best: "
+              "Price weighting from 0.500 down to 0.250 (Car B).");
+    EXPECT_EQ(Slider("sliderScore", 1).toolTip(), "");
+
+    modParameters::DisplayAsDecimal = false;
+    window->UpdateSettings();
+    EXPECT_EQ(price.toolTip(), "Car A stays best from 55.0% to 100.0%. Below 55.0%, Car B is best.");
+
+    // The setting takes all of it away, and brings it back.
+    modParameters::ShowStability = false;
+    window->UpdateSettings();
+    for (const char *array : {"sliderRating", "sliderWeighting", "sliderScore"}) {
+        for (int index = 0; index < 2; ++index) {
+            EXPECT_FALSE(Slider(array, index).HasStableRange()) << array << index;
+            EXPECT_EQ(Slider(array, index).toolTip(), "") << array << index;
+        }
+    }
+    modParameters::ShowStability = true;
+    window->UpdateSettings();
+    EXPECT_TRUE(price.HasStableRange());
+}
+
+TEST_F(StabilityWindowTest, OneOptionOrOneAttributeHasNothingToMark)
+{
+    ShowTopic(1, 3);
+    EXPECT_EQ(Slider("sliderScore", 0).toolTip(), "Option 1 is the only option.");
+    EXPECT_FALSE(Slider("sliderRating", 2).HasStableRange());
+
+    ShowTopic(3, 1);
+    // A single attribute's weighting is fixed; all options tie, the first one counts.
+    EXPECT_EQ(Slider("sliderWeighting", 0).toolTip(), "");
+    EXPECT_TRUE(Slider("sliderScore", 0).toolTip().startsWith("Level with Option 2;"));
+}
+
+TEST_F(StabilityWindowTest, TheChartButtonKeepsToTheFreeStretchOfTheScoreHeading)
+{
+    for (const auto &[options, attributes] : {std::pair{1, 1}, std::pair{2, 2}, std::pair{10, 10}}) {
+        ShowTopic(options, attributes);
+        for (const QSize size : {QSize(220, 200), QSize(607, 415), QSize(1400, 900)}) {
+            window->resize(size);
+            window->Form_Resize();
+            const QRect button = window->btnAnalysis->geometry();
+            EXPECT_EQ(button.y(), window->btnToggleScore->y());
+            EXPECT_LT(button.right(), window->btnToggleScore->x());
+            for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                if (control == window->btnAnalysis || control->isHidden() || control->objectName().startsWith("pic"))
+                    continue;
+                EXPECT_FALSE(button.intersects(control->geometry()))
+                    << control->objectName().toStdString() << " at " << window->width() << "x" << window->height();
+            }
+        }
+    }
+}
+
+TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
+{
+    ShowCars();
+    WindowDriver::Activate(*window);
+    QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+    ASSERT_TRUE(window->Form_KeyDown(&f9));
+    frmAnalysis *analysis = window->Analysis;
+    ASSERT_TRUE(analysis && analysis->isVisible());
+    EXPECT_EQ(analysis->tabViews->tabText(0), "Sensitivity");
+    EXPECT_EQ(analysis->tabViews->tabText(1), "Contributions");
+
+    SensitivityChart &chart = *analysis->Sensitivity;
+    EXPECT_EQ(chart.CurrentWeighting(), 0.5);
+    ASSERT_EQ(chart.Crossovers().size(), 1);
+    EXPECT_NEAR(chart.Crossovers()[0].Value, 0.25, 1e-9);
+    EXPECT_EQ(chart.Crossovers()[0].Before, 1);
+    EXPECT_EQ(chart.Crossovers()[0].After, 0);
+
+    // Dragging the Price weighting: the chart's current line goes along at every step.
+    MeterSlider &price = Slider("sliderWeighting", 0);
+    WindowDriver::Mouse(price, QEvent::MouseButtonPress, QPoint(price.width() / 2, 5), Qt::LeftButton);
+    for (const double at : {0.7, 0.3}) {
+        WindowDriver::Mouse(price, QEvent::MouseMove, QPoint(int(1 + (price.width() - 2) * at), 5), Qt::LeftButton);
+        EXPECT_EQ(chart.CurrentWeighting(), modParameters::CurrentTopic->GetWeighting(0));
+        EXPECT_NEAR(chart.CurrentWeighting(), at, 0.01);
+    }
+    WindowDriver::Mouse(price, QEvent::MouseButtonRelease, QPoint(int(1 + (price.width() - 2) * 0.3), 5), Qt::NoButton);
+
+    // The other view follows a rating once it is in sight; every share is weighting x rating.
+    analysis->ShowView(1);
+    Slider("sliderRating", 0).setFocus();
+    WindowDriver::Key(Qt::Key_Home);
+    const ContributionChart &contributions = *analysis->Contributions;
+    ASSERT_EQ(contributions.Shares().size(), 2);
+    EXPECT_EQ(contributions.Shares()[0][0], 0);
+    EXPECT_DOUBLE_EQ(contributions.Shares()[1][1], modParameters::CurrentTopic->pGetOptionSubTotal(1, 1));
+    EXPECT_EQ(contributions.Leader(), 1);
+
+    // Closing it asks nothing; it stays ready for the next F9.
+    analysis->close();
+    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_FALSE(analysis->isVisible());
+    window->Form_KeyDown(&f9);
+    EXPECT_EQ(window->Analysis, analysis);
+}
