@@ -169,6 +169,7 @@ public:
     void ComputeLayoutMetrics();
     void ArrangeMatrix(bool FromResize);
     void UpdateToggleButtons();
+    void KeepButtonsOnTop();
     void btnToggleScore_Click();
     void btnToggleWeightings_Click();
     void btnToggleRatings_Click();

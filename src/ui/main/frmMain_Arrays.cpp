@@ -130,6 +130,8 @@ void frmMain::CreateCellElements(int16_t k)
 void frmMain::StartLoad()
 {
     IsLoading = true;
+    // The topic shown may be replaced: nothing may point at its labels any more.
+    HighlightControl(nullptr, HighlightPlain);
     PositionLoadingMask();
     picMask->raise();
     picMask->show();
@@ -157,7 +159,8 @@ void frmMain::UpdateSliderArrays(bool SkipRedrawForm)
     const int16_t A = topic.TotalAttributes();
     const int16_t O = topic.TotalOptions();
 
-    // 1.
+    // 1. The highlight and its remove buttons belong to the labels about to change.
+    HighlightControl(nullptr, HighlightPlain);
     std::optional<SuppressHold> hold(std::in_place, *this);
     const size_t optionElementsBefore = lblOption.size();
 

@@ -278,6 +278,20 @@ void frmMain::ArrangeMatrix(bool FromResize)
             value->show();
         }
     }
+    KeepButtonsOnTop();
+}
+
+// A name label may be placed across a button (a long last attribute name reaches the
+// panel toggle); the buttons stay above every label, so they always get the click. Labels
+// created later would otherwise lie above them.
+void frmMain::KeepButtonsOnTop()
+{
+    for (ImageButton *button : findChildren<ImageButton *>(Qt::FindDirectChildrenOnly))
+        button->raise();
+    if (!txtEditBox->isHidden())
+        txtEditBox->raise();
+    if (!picMask->isHidden())
+        picMask->raise();
 }
 
 void frmMain::UpdateToggleButtons()

@@ -78,6 +78,18 @@ void frmMain::HighlightControl(QWidget *Target, int16_t Kind)
         return;
     }
     HighlightTarget = Target;
+    // The pieces of a name highlighted before go with it, so that no remove button stays
+    // beside a name the pointer has left.
+    if (Kind != HighlightAttribute) {
+        btnRemoveAttribute->hide();
+        HighlightedAttribute = nullptr;
+    }
+    if (Kind != HighlightOption) {
+        btnRemoveOption->hide();
+        HighlightedOption = nullptr;
+    }
+    if (Kind == HighlightPlain)
+        shpHighlight3->hide();
 
     // 3. The frame.
     const QRect frame(Target->x() - 4, Target->y(), Target->width() + 9, Target->height() + 3);

@@ -3,6 +3,7 @@
 #include "gfx/ColourValue.h"
 #include "ui/support/MouseState.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 VLabel::VLabel(QWidget *parent) : QLabel(parent)
@@ -100,5 +101,14 @@ void VLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     emit MouseMove(MouseButtonState(event->buttons()), ShiftState(event->modifiers()),
+                   float(event->position().x()), float(event->position().y()));
+}
+
+// Coming under the pointer counts as a movement over the label, also when the label was
+// placed under a pointer that stood still.
+void VLabel::enterEvent(QEnterEvent *event)
+{
+    QLabel::enterEvent(event);
+    emit MouseMove(MouseButtonState(QGuiApplication::mouseButtons()), ShiftState(QGuiApplication::keyboardModifiers()),
                    float(event->position().x()), float(event->position().y()));
 }

@@ -8,6 +8,7 @@
 #include "ui/main/ShapeControl.h"
 #include "ui/support/VLabel.h"
 
+#include <QEnterEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,6 +118,54 @@ TEST_F(CommandsTest, RemoveDeletesTheNameUnderTheHoverHighlight)
     EXPECT_EQ(topic->GetOptionName(0), "Car B");
     EXPECT_EQ(window->lblOption.size(), 2u);
     EXPECT_EQ(window->lblRating.size(), 4u);
+}
+
+// No remove button stays beside a name the pointer left, nor over a rebuilt or new topic.
+TEST_F(CommandsTest, TheHoverHighlightFollowsThePointerAndGoesWithTheTopic)
+{
+    NamedTopic({"Price", "Speed"}, 2);
+    Hover(*window->lblAttribute[1]);
+    Hover(*window->lblOption[0]);
+    EXPECT_TRUE(window->btnRemoveAttribute->isHidden());
+    EXPECT_TRUE(window->btnRemoveOption->isVisible());
+    Hover(*window->lblRating[0]);
+    EXPECT_TRUE(window->btnRemoveOption->isHidden());
+    EXPECT_TRUE(window->shpHighlight3->isHidden());
+    EXPECT_EQ(window->HighlightTarget, window->lblRating[0]);
+
+    Hover(*window->lblAttribute[0]);
+    window->UpdateSliderArrays(false);
+    EXPECT_TRUE(window->shpHighlight->isHidden());
+    EXPECT_TRUE(window->btnRemoveAttribute->isHidden());
+    Click(*window->btnRemoveAttribute);
+    EXPECT_EQ(modParameters::CurrentTopic->TotalAttributes(), 2);
+
+    // Entering a label brings the highlight without any movement over it.
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(window->lblOption[1]->mapToGlobal(QPoint(2, 2))));
+    QApplication::sendEvent(window->lblOption[1], &enter);
+    EXPECT_EQ(window->HighlightTarget, window->lblOption[1]);
+    Click(*window->btnNew);
+    EXPECT_TRUE(window->btnRemoveOption->isHidden());
+}
+
+// A name label reaching a button never takes its click: the button lies above.
+TEST_F(CommandsTest, ButtonsLieAboveTheNameLabelsThatReachThem)
+{
+    QStringList names;
+    for (int j = 0; j < 10; ++j)
+        names << QStringLiteral("A rather long criterion name %1").arg(j);
+    NamedTopic(names, 3);
+    window->resize(850, 600);
+    QApplication::processEvents();
+    for (ImageButton *button : {window->btnToggleScore, window->btnToggleWeightings, window->btnToggleRatings,
+                                window->btnAddAttribute, window->btnAddOption}) {
+        QWidget *hit = window->childAt(button->geometry().center());
+        EXPECT_TRUE(hit == button || button->isAncestorOf(hit)) << button->objectName().toStdString();
+    }
+    Click(*window->btnToggleWeightings);
+    Click(*window->btnToggleWeightings);
+    EXPECT_TRUE(window->ShowWeightings);
+    EXPECT_TRUE(window->txtEditBox->isHidden());
 }
 
 TEST_F(CommandsTest, NewWithoutTheDialogShowsAFreshTwoByTwoTopic)
