@@ -88,12 +88,22 @@ float MeterSlider::valueAt(double x) const
     return std::clamp(float((x - meter.left()) / meter.width() * MaxValue), MinValue, MaxValue);
 }
 
-void MeterSlider::adjustTo(float value)
+bool MeterSlider::adjustTo(float value)
 {
     const float before = m_value;
     SetValue(value);
-    if (m_value != before)
-        emit UserAdjusted(Index());
+    if (m_value == before)
+        return false;
+    emit UserAdjusted(Index());
+    return true;
+}
+
+void MeterSlider::endDrag()
+{
+    if (!m_dragging)
+        return;
+    m_dragging = false;
+    emit AdjustmentEnded(Index(), false);
 }
 
 void MeterSlider::paintEvent(QPaintEvent *)
@@ -177,7 +187,7 @@ void MeterSlider::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !m_dragging)
         return;
     adjustTo(valueAt(event->position().x()));
-    m_dragging = false;
+    endDrag();
 }
 
 void MeterSlider::keyPressEvent(QKeyEvent *event)
@@ -208,14 +218,15 @@ void MeterSlider::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    adjustTo(target);
+    if (adjustTo(target))
+        emit AdjustmentEnded(Index(), true);
 }
 
 void MeterSlider::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && !isEnabled())
-        m_dragging = false;
+        endDrag();
 }
 
 void MeterSlider::focusInEvent(QFocusEvent *event)
@@ -227,6 +238,6 @@ void MeterSlider::focusInEvent(QFocusEvent *event)
 void MeterSlider::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    m_dragging = false;
+    endDrag();
     update();
 }

@@ -14,7 +14,9 @@ class QPainter;
 // Notifications carry the slider's control-array index (see ControlArray.h; 0 when the
 // slider is not an array element):
 // - ValueChanged: whenever the value changes, also when the program writes it;
-// - UserAdjusted: after each change the user makes, also while dragging.
+// - UserAdjusted: after each change the user makes, also while dragging;
+// - AdjustmentEnded: once a drag ends (the button released, or the drag broken off), and
+//   after each key that changed the value; ByKey tells which.
 class MeterSlider : public QWidget
 {
     Q_OBJECT
@@ -51,6 +53,7 @@ public:
 signals:
     void ValueChanged(int16_t index);
     void UserAdjusted(int16_t index);
+    void AdjustmentEnded(int16_t index, bool ByKey);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,7 +66,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void adjustTo(float value);
+    // True when the value changed.
+    bool adjustTo(float value);
+    void endDrag();
     float valueAt(double x) const;
     QRectF meterRect() const;
     void paintStableRange(QPainter &painter, const QRectF &meter) const;

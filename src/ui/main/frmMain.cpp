@@ -299,6 +299,7 @@ void frmMain::Form_Load()
         UpdateSliderArrays(false);
         EndLoad();
         RepaintGradients();
+        ResetHistory();
     } else {
         btnNew_Click();
     }

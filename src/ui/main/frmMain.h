@@ -3,7 +3,9 @@
 #include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
 #include "ui/settings/SettingsDialogOwner.h"
+#include "model/TopicHistory.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QVariant>
@@ -260,6 +262,27 @@ public:
     // The window's key preview: runs a Ctrl shortcut and returns true, else false.
     bool Form_KeyDown(class QKeyEvent *event);
 
+    // ---- Undo and redo (frmMain_History.cpp) ------------------------------------------
+    // Every step since the current topic was made, loaded or imported.
+    TopicHistory History;
+    // Starts the history afresh from the topic as shown: nothing to undo, the clean state.
+    void ResetHistory();
+    // Records the topic as it stands as one step, unless nothing changed. A step with the
+    // merge key of the step before replaces it (see TopicHistory::Record).
+    void RecordStep(const QString &Description, const QString &MergeKey = {});
+    // Takes back (does again) one step and shows the topic as that step left it; the
+    // topic counts as changed unless that is the state last loaded or saved. Nothing
+    // happens with nothing to undo (redo), while a dialog is open, or while one runs.
+    void Undo();
+    void Redo();
+    // After the save command: a topic that counts as saved is the clean state.
+    void NoteSaved();
+    // A name in a step's description: quoted, a long one cut short.
+    static QString QuotedName(const QString &Name);
+    // The descriptions of the steps that change a value.
+    QString WeightingStep(int16_t AttributeID) const;
+    QString RatingStep(int16_t Index) const;
+
 private:
     class EditEvents;
     class EditFilter;
@@ -270,6 +293,7 @@ private:
     QString EditStartText;
     QString OpenEditText() const;
     void CommitEditText();
+    QString EditStep(const VLabel &label, const QString &text) const;
     const std::vector<VLabel *> *EditArrayOf(const VLabel &label) const;
 
 public:
@@ -281,6 +305,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -297,6 +322,17 @@ private:
     bool HooksInstalled = false;
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
+
+    // Set while an undo or redo shows its state: the value labels show the topic's values
+    // and write nothing back, so the restored values stay exactly as stored.
+    bool RestoringState = false;
+    bool InHistoryStep = false;
+    // The slider of the last key move, and when it was; quick moves on one slider merge.
+    QString KeyMoveSlider;
+    QElapsedTimer KeyMoveClock;
+    int KeyMoveBurst = 0;
+    void SliderAdjustmentEnded(bool Weighting, int16_t Index, bool ByKey);
+    void ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore);
 
     // Re-entry guards of the caption-change handlers.
     bool InTitleChange = false;

@@ -92,6 +92,8 @@ void frmMain::CreateAttributeElements(int16_t j)
     sliderWeighting.push_back(weighting);
     connect(weighting, &MeterSlider::ValueChanged, this, &frmMain::sliderWeighting_Change);
     connect(weighting, &MeterSlider::UserAdjusted, this, &frmMain::sliderWeighting_UserAdjusted);
+    connect(weighting, &MeterSlider::AdjustmentEnded, this,
+            [this](int16_t index, bool byKey) { SliderAdjustmentEnded(true, index, byKey); });
 
     VLabel *value = CreateValueLabel(QStringLiteral("lblWeighting"), j);
     lblWeighting.push_back(value);
@@ -121,6 +123,8 @@ void frmMain::CreateCellElements(int16_t k)
     sliderRating.push_back(rating);
     connect(rating, &MeterSlider::ValueChanged, this, &frmMain::sliderRating_Change);
     connect(rating, &MeterSlider::UserAdjusted, this, &frmMain::sliderRating_UserAdjusted);
+    connect(rating, &MeterSlider::AdjustmentEnded, this,
+            [this](int16_t index, bool byKey) { SliderAdjustmentEnded(false, index, byKey); });
 
     VLabel *value = CreateValueLabel(QStringLiteral("lblRating"), k);
     lblRating.push_back(value);

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <functional>
@@ -108,6 +109,21 @@ bool frmMain::Form_KeyDown(QKeyEvent *event)
         btnAnalysis_Click();
         return true;
     }
+    // Undo and redo, beside the shortcuts of the design; in the open edit box the keys
+    // are the box's own.
+    if (txtEditBox->isHidden()) {
+        const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+        const bool ctrl = modifiers == Qt::ControlModifier;
+        if (ctrl && event->key() == Qt::Key_Z) {
+            Undo();
+            return true;
+        }
+        if ((ctrl && event->key() == Qt::Key_Y)
+            || (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z)) {
+            Redo();
+            return true;
+        }
+    }
     if (event->modifiers() != Qt::ControlModifier)
         return false;
     switch (event->key()) {
@@ -173,6 +189,12 @@ void frmMain::btnNew_Click()
         }
         EndLoad();
         Form_Resize();
+        // The kept topic goes on with its steps; where it counts as unchanged, that is
+        // where undoing leads back to.
+        if (!cancelled)
+            ResetHistory();
+        else if (!TopicChanged)
+            History.MarkClean();
     });
 }
 
@@ -188,13 +210,17 @@ void frmMain::btnLoad_Click()
         UpdateSliderArrays(false);
         EndLoad();
         RepaintGradients();
+        ResetHistory();
     });
 }
 
 void frmMain::btnSave_Click()
 {
     CommitOpenEdit();
-    Guarded([] { modLoadSave::SaveTopicAs(*CurrentTopic); });
+    Guarded([this] {
+        if (modLoadSave::SaveTopicAs(*CurrentTopic))
+            NoteSaved();
+    });
 }
 
 void frmMain::btnSettings_Click()
@@ -211,6 +237,7 @@ void frmMain::btnSettings_Click()
         QCoreApplication::processEvents();
         RepaintGradients();
         IsLoading = false;
+        RecordStep(QStringLiteral("Change Settings"));
     });
 }
 
@@ -220,8 +247,10 @@ void frmMain::btnAddAttribute_Click()
     Guarded([this] {
         VeltraneTopic &topic = *CurrentTopic;
         const QStringList names = NamesOf(topic.TotalAttributes(), [&](int16_t j) { return topic.GetAttributeName(j); });
-        topic.AddAttribute(GeneratedName(QStringLiteral("Attribute "), names));
+        const QString name = GeneratedName(QStringLiteral("Attribute "), names);
+        topic.AddAttribute(name);
         UpdateSliderArrays(false);
+        RecordStep(QStringLiteral("Add Attribute ") + QuotedName(name));
     });
 }
 
@@ -231,8 +260,10 @@ void frmMain::btnAddOption_Click()
     Guarded([this] {
         VeltraneTopic &topic = *CurrentTopic;
         const QStringList names = NamesOf(topic.TotalOptions(), [&](int16_t i) { return topic.GetOptionName(i); });
-        topic.AddOption(GeneratedName(QStringLiteral("Option "), names));
+        const QString name = GeneratedName(QStringLiteral("Option "), names);
+        topic.AddOption(name);
         UpdateSliderArrays(false);
+        RecordStep(QStringLiteral("Add Option ") + QuotedName(name));
     });
 }
 
@@ -240,15 +271,25 @@ void frmMain::btnAddOption_Click()
 void frmMain::btnRemoveAttribute_Click()
 {
     CommitOpenEdit();
-    if (const std::optional<int16_t> index = IndexIn(lblAttribute, HighlightedAttribute))
-        Guarded([this, index] { RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); }); });
+    if (const std::optional<int16_t> index = IndexIn(lblAttribute, HighlightedAttribute)) {
+        Guarded([this, index] {
+            const QString step = QStringLiteral("Delete Attribute ") + QuotedName(CurrentTopic->GetAttributeName(*index));
+            RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); });
+            RecordStep(step);
+        });
+    }
 }
 
 void frmMain::btnRemoveOption_Click()
 {
     CommitOpenEdit();
-    if (const std::optional<int16_t> index = IndexIn(lblOption, HighlightedOption))
-        Guarded([this, index] { RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); }); });
+    if (const std::optional<int16_t> index = IndexIn(lblOption, HighlightedOption)) {
+        Guarded([this, index] {
+            const QString step = QStringLiteral("Delete Option ") + QuotedName(CurrentTopic->GetOptionName(*index));
+            RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); });
+            RecordStep(step);
+        });
+    }
 }
 
 void frmMain::CopyPicture()

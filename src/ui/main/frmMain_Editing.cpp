@@ -266,7 +266,32 @@ void frmMain::CommitEditText()
             return;
         }
     }
+    const QString step = EditStep(*EditLabel, text);
     EditLabel->SetCaption(text);
+    RecordStep(step);
+}
+
+// What committing text into the label does, in the words of the undo menu.
+QString frmMain::EditStep(const VLabel &label, const QString &text) const
+{
+    const VeltraneTopic &topic = *CurrentTopic;
+    if (&label == lblTitle)
+        return QStringLiteral("Change Title to ") + QuotedName(text);
+    const std::optional<int16_t> index = ControlArrayIndex(label);
+    const QString array = ControlArrayName(label);
+    if (!index)
+        return QStringLiteral("Edit");
+    if (array == QLatin1String("lblOption") && *index < topic.TotalOptions())
+        return QStringLiteral("Rename Option ") + QuotedName(topic.GetOptionName(*index)) + QStringLiteral(" to ")
+               + QuotedName(text);
+    if (array == QLatin1String("lblAttribute") && *index < topic.TotalAttributes())
+        return QStringLiteral("Rename Attribute ") + QuotedName(topic.GetAttributeName(*index))
+               + QStringLiteral(" to ") + QuotedName(text);
+    if (array == QLatin1String("lblWeighting") && *index < topic.TotalAttributes())
+        return WeightingStep(*index);
+    if (array == QLatin1String("lblRating") && *index < topic.TotalOptions() * topic.TotalAttributes())
+        return RatingStep(*index);
+    return QStringLiteral("Edit");
 }
 
 void frmMain::txtEditBox_LostFocus()

@@ -250,7 +250,8 @@ void frmMain::lblScoreTitle_Change(int16_t Index)
 void frmMain::lblWeighting_Change(int16_t Index)
 {
     VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if (Index >= topic.TotalAttributes() || size_t(Index) >= lblWeighting.size() || RefreshDepth >= MaxRefreshDepth)
+    if (Index >= topic.TotalAttributes() || size_t(Index) >= lblWeighting.size() || RefreshDepth >= MaxRefreshDepth
+        || RestoringState)
         return;
     StoreValue([&] { topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption())); });
 }
@@ -259,7 +260,7 @@ void frmMain::lblRating_Change(int16_t Index)
 {
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     const int cells = int(topic.TotalOptions()) * topic.TotalAttributes();
-    if (Index >= cells || size_t(Index) >= lblRating.size() || RefreshDepth >= MaxRefreshDepth)
+    if (Index >= cells || size_t(Index) >= lblRating.size() || RefreshDepth >= MaxRefreshDepth || RestoringState)
         return;
     StoreValue([&] {
         topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
