@@ -2,8 +2,8 @@
 
 #include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
-#include "ui/settings/SettingsDialogOwner.h"
 #include "model/TopicHistory.h"
+#include "ui/settings/SettingsDialogOwner.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -7,7 +7,7 @@
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -4,7 +4,7 @@
 
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
-#include "ui/main/VLabel.h"
+#include "ui/support/VLabel.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
