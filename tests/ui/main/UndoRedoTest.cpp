@@ -97,10 +97,10 @@ void Drag(MeterSlider &slider, std::initializer_list<double> fractions)
 {
     const int y = slider.height() / 2;
     auto at = [&](double f) { return QPoint(int(slider.width() * f), y); };
-    Mouse(slider, QEvent::MouseButtonPress, at(*fractions.begin()), Qt::LeftButton);
+    Press(slider, at(*fractions.begin()));
     for (double f : fractions)
-        Mouse(slider, QEvent::MouseMove, at(f), Qt::LeftButton);
-    Mouse(slider, QEvent::MouseButtonRelease, at(*(fractions.end() - 1)), Qt::NoButton);
+        WindowDriver::Drag(slider, at(f));
+    Release(slider, at(*(fractions.end() - 1)));
 }
 
 } // namespace
