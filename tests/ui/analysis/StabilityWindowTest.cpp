@@ -143,13 +143,13 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
 
     // Dragging the Price weighting: the chart's current line goes along at every step.
     MeterSlider &price = Slider("sliderWeighting", 0);
-    WindowDriver::Mouse(price, QEvent::MouseButtonPress, QPoint(price.width() / 2, 5), Qt::LeftButton);
+    WindowDriver::Press(price, QPoint(price.width() / 2, 5));
     for (const double at : {0.7, 0.3}) {
-        WindowDriver::Mouse(price, QEvent::MouseMove, QPoint(int(1 + (price.width() - 2) * at), 5), Qt::LeftButton);
+        WindowDriver::Drag(price, QPoint(int(1 + (price.width() - 2) * at), 5));
         EXPECT_EQ(chart.CurrentWeighting(), modParameters::CurrentTopic->GetWeighting(0));
         EXPECT_NEAR(chart.CurrentWeighting(), at, 0.01);
     }
-    WindowDriver::Mouse(price, QEvent::MouseButtonRelease, QPoint(int(1 + (price.width() - 2) * 0.3), 5), Qt::NoButton);
+    WindowDriver::Release(price, QPoint(int(1 + (price.width() - 2) * 0.3), 5));
 
     // The other view follows a rating once it is in sight; every share is weighting x rating.
     analysis->ShowView(1);
