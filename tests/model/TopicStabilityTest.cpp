@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ErrorOf.h"
 #include "model/TopicStability.h"
 #include "support/VeltraneError.h"
 
@@ -80,17 +81,6 @@ void CheckAgainstScan(const VeltraneTopic &topic, const StableRange &range, doub
     if (range.LeaderAbove >= 0) {
         EXPECT_EQ(leaderAt(std::min(1.0, range.To + Step)), range.LeaderAbove);
     }
-}
-
-VeltraneError ErrorOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const VeltraneError &error) {
-        return error;
-    }
-    ADD_FAILURE() << "no error raised";
-    return VeltraneError(0, {}, {});
 }
 
 // The two-car example: Price 0.5 and Quality 0.25; Car A rated 0.8 and 0.4, Car B 0.3 and 0.9.

@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "model/VeltraneTopic.h"
 #include "support/VeltraneError.h"
 
@@ -10,18 +11,6 @@
 #include <limits>
 
 namespace {
-
-// Runs call and returns the error it raised; fails the test when it raised none.
-VeltraneError ErrorOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const VeltraneError &error) {
-        return error;
-    }
-    ADD_FAILURE() << "no error raised";
-    return VeltraneError(0, {}, {});
-}
 
 void ExpectError(const std::function<void()> &call, int32_t number, const QString &message)
 {
