@@ -1,10 +1,9 @@
 #pragma once
 
 #include "MsgBoxRecorder.h"
+#include "ProgramState.h"
 #include "TestFiles.h"
 #include "app/RegistryStore.h"
-#include "io/WindowHooks.h"
-#include "io/modParameters.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,47 +38,8 @@ protected:
 class AppTest : public RegistryTest
 {
 protected:
-    void TearDown() override
-    {
-        using namespace modParameters;
-        CurrentTopic = m_saved.CurrentTopic;
-        TopicChanged = m_saved.TopicChanged;
-        IsStarting = m_saved.IsStarting;
-        LastUsedDir = m_saved.LastUsedDir;
-        ShowSettingsOnNew = m_saved.ShowSettingsOnNew;
-        DisplayAsDecimal = m_saved.DisplayAsDecimal;
-        WindowLeft = m_saved.WindowLeft;
-        WindowTop = m_saved.WindowTop;
-        WindowWidth = m_saved.WindowWidth;
-        WindowHeight = m_saved.WindowHeight;
-        Maximized = m_saved.Maximized;
-        UninstallRequested = m_saved.UninstallRequested;
-        CommandLineFile = m_saved.CommandLineFile;
-        CommandLineFileType = m_saved.CommandLineFileType;
-        windowHooks() = m_hooks;
-    }
-
+    ProgramState state;
     MsgBoxRecorder boxes;
-
-private:
-    struct Saved
-    {
-        std::shared_ptr<VeltraneTopic> CurrentTopic = modParameters::CurrentTopic;
-        bool TopicChanged = modParameters::TopicChanged;
-        bool IsStarting = modParameters::IsStarting;
-        QString LastUsedDir = modParameters::LastUsedDir;
-        bool ShowSettingsOnNew = modParameters::ShowSettingsOnNew;
-        bool DisplayAsDecimal = modParameters::DisplayAsDecimal;
-        int32_t WindowLeft = modParameters::WindowLeft;
-        int32_t WindowTop = modParameters::WindowTop;
-        int32_t WindowWidth = modParameters::WindowWidth;
-        int32_t WindowHeight = modParameters::WindowHeight;
-        bool Maximized = modParameters::Maximized;
-        bool UninstallRequested = modParameters::UninstallRequested;
-        QString CommandLineFile = modParameters::CommandLineFile;
-        QString CommandLineFileType = modParameters::CommandLineFileType;
-    } m_saved;
-    WindowHooks m_hooks = windowHooks();
 };
 
 // Runs the disabled test `test` ("Suite.DISABLED_Name") of this program in a child

@@ -4,9 +4,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// Answers every message box from a queue (Yes or OK when it runs dry) and keeps what
-// was shown.
+// Answers every message box from a queue (then the fallback: Yes to a question, OK to
+// anything else, unless a fallback answer is set) and keeps what was shown.
 class MsgBoxRecorder
 {
 public:
@@ -24,6 +25,8 @@ public:
             boxes.append({prompt, buttons, title});
             if (!m_answers.isEmpty())
                 return m_answers.takeFirst();
+            if (fallback != 0)
+                return fallback;
             return (buttons & 7) == vbYesNo || (buttons & 7) == vbYesNoCancel ? int(vbYes) : int(vbOK);
         });
     }
@@ -33,7 +36,16 @@ public:
 
     void answer(QList<int> answers) { m_answers = std::move(answers); }
 
+    QStringList prompts() const
+    {
+        QStringList shown;
+        for (const Box &box : boxes)
+            shown << box.prompt;
+        return shown;
+    }
+
     QList<Box> boxes;
+    int fallback = 0;
 
 private:
     QList<int> m_answers;

@@ -3,6 +3,7 @@
 #include "FileDialogRecorder.h"
 #include "FileSizeLimit.h"
 #include "MsgBoxRecorder.h"
+#include "ProgramState.h"
 #include "TestFiles.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
@@ -82,34 +83,14 @@ inline QString TopicSummary(const VeltraneTopic &topic)
     return parts.join(QStringLiteral(" | "));
 }
 
-// Program state that a test changes and must give back.
+// Program state that a test changes and must give back, and the C locale meanwhile.
 class ParametersGuard
 {
 public:
-    ParametersGuard()
-        : m_topic(modParameters::CurrentTopic)
-        , m_changed(modParameters::TopicChanged)
-        , m_lastUsedDir(modParameters::LastUsedDir)
-        , m_decimal(modParameters::DisplayAsDecimal)
-        , m_hooks(windowHooks())
-    {
-        QLocale::setDefault(QLocale::c());
-    }
-    ~ParametersGuard()
-    {
-        modParameters::CurrentTopic = m_topic;
-        modParameters::TopicChanged = m_changed;
-        modParameters::LastUsedDir = m_lastUsedDir;
-        modParameters::DisplayAsDecimal = m_decimal;
-        windowHooks() = m_hooks;
-        QLocale::setDefault(m_locale);
-    }
+    ParametersGuard() { QLocale::setDefault(QLocale::c()); }
+    ~ParametersGuard() { QLocale::setDefault(m_locale); }
 
 private:
     QLocale m_locale;
-    std::shared_ptr<VeltraneTopic> m_topic;
-    bool m_changed;
-    QString m_lastUsedDir;
-    bool m_decimal;
-    WindowHooks m_hooks;
+    ProgramState m_state;
 };

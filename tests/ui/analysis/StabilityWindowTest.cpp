@@ -25,13 +25,6 @@ protected:
         modParameters::ShowStability = true;
     }
 
-    void TearDown() override
-    {
-        modParameters::DisplayAsDecimal = true;
-        modParameters::ShowStability = true;
-        MainWindowTest::TearDown();
-    }
-
     // Car A leads Car B by 0.167 on Price (stored 0.5) and Quality (0.25).
     void ShowCars()
     {
@@ -163,7 +156,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
 
     // Closing it asks nothing; it stays ready for the next F9.
     analysis->close();
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
     EXPECT_FALSE(analysis->isVisible());
     window->Form_KeyDown(&f9);
     EXPECT_EQ(window->Analysis, analysis);

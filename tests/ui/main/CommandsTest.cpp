@@ -19,7 +19,7 @@ using namespace WindowDriver;
 
 namespace {
 
-// A shown, active window; file dialogs are recorded and answered with `chosenFile`.
+// A shown, active window; file dialogs are recorded and answered with `files.fallback`.
 class CommandsTest : public MainWindowTest
 {
 protected:
@@ -28,10 +28,6 @@ protected:
         MainWindowTest::SetUp();
         // As at start-up: change tracking asks the window whether it is loading.
         frmMain::InstallWindowHooks();
-        SetFileDialogHandler([this](const CommonDialog &, bool save) {
-            (save ? saveDialogs : openDialogs) += 1;
-            return chosenFile;
-        });
         window->resize(700, 500);
         Activate(*window);
     }
@@ -49,9 +45,6 @@ protected:
     QString Saved(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir folder;
-    std::optional<QString> chosenFile;
-    int saveDialogs = 0;
-    int openDialogs = 0;
 };
 
 QString Read(const QString &path)
@@ -185,7 +178,7 @@ TEST_F(CommandsTest, NewWithoutTheDialogShowsAFreshTwoByTwoTopic)
     EXPECT_EQ(window->lblAttribute.size(), 2u);
     EXPECT_EQ(window->lblOption.size(), 2u);
     EXPECT_EQ(window->windowTitle(), "New Topic - Veltrane");
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
 }
 
 TEST_F(CommandsTest, NewAsksToSaveChangesFirst)
@@ -193,24 +186,24 @@ TEST_F(CommandsTest, NewAsksToSaveChangesFirst)
     auto old = NamedTopic({"Price", "Speed"}, 3);
     modParameters::TopicChanged = true;
 
-    answer = vbCancel;
+    boxes.fallback = vbCancel;
     Click(*window->btnNew);
-    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(boxes.prompts().size(), 1);
     EXPECT_EQ(modParameters::CurrentTopic, old);
     EXPECT_TRUE(modParameters::TopicChanged);
 
-    answer = vbYes;
-    chosenFile = Saved("before-new.vtp");
+    boxes.fallback = vbYes;
+    files.fallback = Saved("before-new.vtp");
     Click(*window->btnNew);
-    EXPECT_EQ(saveDialogs, 1);
-    EXPECT_TRUE(Read(*chosenFile).contains("Attribute1_Name=Speed"));
+    EXPECT_EQ(files.count(true), 1);
+    EXPECT_TRUE(Read(*files.fallback).contains("Attribute1_Name=Speed"));
     EXPECT_NE(modParameters::CurrentTopic, old);
 
     auto changed = NamedTopic({"Cost"}, 1);
     modParameters::TopicChanged = true;
-    answer = vbNo;
+    boxes.fallback = vbNo;
     Click(*window->btnNew);
-    EXPECT_EQ(saveDialogs, 1);
+    EXPECT_EQ(files.count(true), 1);
     EXPECT_NE(modParameters::CurrentTopic, changed);
     EXPECT_EQ(modParameters::CurrentTopic->TotalAttributes(), 2);
     EXPECT_FALSE(modParameters::TopicChanged);
@@ -222,7 +215,7 @@ TEST_F(CommandsTest, NewWithTheDialogCancelledKeepsTheOldTopicAndItsChanges)
     auto old = NamedTopic({"Price", "Speed", "Comfort"}, 4);
     modParameters::TopicChanged = true;
     modParameters::ShowSettingsOnNew = true;
-    answer = vbNo;
+    boxes.fallback = vbNo;
     WhenOpen(QStringLiteral("frmOptions"), [](QWidget &dialog) {
         dialog.findChild<QLineEdit *>(QStringLiteral("txtOptionCount"))->setText(QStringLiteral("7"));
         dialog.findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
@@ -262,19 +255,19 @@ TEST_F(CommandsTest, LoadReplacesTheTopicAndRebuildsTheWindow)
     saved.SetTitle(QStringLiteral("Holidays"));
     saved.SetTotalAttributes(3);
     saved.SetTotalOptions(4);
-    chosenFile = Saved("holidays.vtp");
-    ASSERT_TRUE(modLoadSave::SaveTopicFile(*chosenFile, saved));
+    files.fallback = Saved("holidays.vtp");
+    ASSERT_TRUE(modLoadSave::SaveTopicFile(*files.fallback, saved));
 
     auto old = NamedTopic({"Price"}, 1);
     modParameters::TopicChanged = true;
-    answer = vbCancel;
+    boxes.fallback = vbCancel;
     Click(*window->btnLoad);
-    EXPECT_EQ(openDialogs, 0);
+    EXPECT_EQ(files.count(false), 0);
     EXPECT_EQ(modParameters::CurrentTopic, old);
 
-    answer = vbNo;
+    boxes.fallback = vbNo;
     Click(*window->btnLoad);
-    EXPECT_EQ(openDialogs, 1);
+    EXPECT_EQ(files.count(false), 1);
     EXPECT_EQ(modParameters::CurrentTopic->Title(), "Holidays");
     EXPECT_EQ(window->lblOption.size(), 4u);
     EXPECT_FALSE(modParameters::TopicChanged);
@@ -312,12 +305,12 @@ TEST_F(CommandsTest, ShortcutsActOnlyWithCtrlAlone)
     EXPECT_FALSE(Key(Qt::Key_L, Qt::ControlModifier | Qt::AltModifier));
     EXPECT_FALSE(Key(Qt::Key_N, Qt::ControlModifier | Qt::MetaModifier));
     EXPECT_FALSE(Key(Qt::Key_S));
-    EXPECT_EQ(saveDialogs + openDialogs, 0);
+    EXPECT_EQ(files.count(true) + files.count(false), 0);
 
     Key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saveDialogs, 1);
+    EXPECT_EQ(files.count(true), 1);
     Key(Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(openDialogs, 1);
+    EXPECT_EQ(files.count(false), 1);
     const auto before = modParameters::CurrentTopic;
     Key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_NE(modParameters::CurrentTopic, before);
@@ -330,9 +323,9 @@ TEST_F(CommandsTest, CtrlSWhileEditingSavesTheEditedValue)
     ShowTopic(2, 2);
     Click(*window->lblRating[0]);
     Type(QStringLiteral("0.9"));
-    chosenFile = Saved("edited.vtp");
+    files.fallback = Saved("edited.vtp");
     Key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(Read(*chosenFile).contains("Rating0=0.9\r\n"));
+    EXPECT_TRUE(Read(*files.fallback).contains("Rating0=0.9\r\n"));
     EXPECT_TRUE(window->txtEditBox->isHidden());
 }
 
@@ -340,17 +333,17 @@ TEST_F(CommandsTest, CtrlQAsksAboutUnsavedChangesAndCancelKeepsTheWindow)
 {
     ShowTopic(2, 2);
     modParameters::TopicChanged = true;
-    answer = vbCancel;
+    boxes.fallback = vbCancel;
     Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(boxes.prompts().size(), 1);
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(Key(Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier));
-    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(boxes.prompts().size(), 1);
 
-    answer = vbNo;
+    boxes.fallback = vbNo;
     Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(prompts.size(), 2);
+    EXPECT_EQ(boxes.prompts().size(), 2);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull() || !window->isVisible());
 }

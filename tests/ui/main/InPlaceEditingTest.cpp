@@ -289,7 +289,7 @@ TEST_F(InPlaceEditingTest, NothingToCommitLeavesLabelAndTopicAlone)
     Key(Qt::Key_Return);
     EXPECT_DOUBLE_EQ(topic->GetRating(0, 1), 0.5);
     EXPECT_FALSE(modParameters::TopicChanged);
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
 }
 
 TEST_F(InPlaceEditingTest, ALongNameIsShortenedWithTheFullNameInItsTooltipAndForTheNextEdit)

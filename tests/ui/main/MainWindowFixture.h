@@ -10,6 +10,10 @@
 #include "ui/main/frmMain.h"
 #include "ui/support/FontSetup.h"
 
+#include "FileDialogRecorder.h"
+#include "MsgBoxRecorder.h"
+#include "ProgramState.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -25,11 +29,7 @@ protected:
     {
         InstallFontSubstitutions();
         RegDeleteKeyIfExists(ProgramSettings::Hive, ProgramSettings::Key);
-        SetMsgBoxHandler([this](const QString &prompt, int, const QString &) {
-            prompts.push_back(prompt);
-            return answer;
-        });
-        SetFileDialogHandler([](const CommonDialog &, bool) { return std::optional<QString>(); });
+        boxes.fallback = vbNo;
         modParameters::DisplayAsDecimal = true;
         modParameters::ShowSettingsOnNew = false;
         modParameters::CommandLineFile.clear();
@@ -43,8 +43,6 @@ protected:
     void TearDown() override
     {
         delete window.data();
-        SetMsgBoxHandler({});
-        SetFileDialogHandler({});
     }
 
     // Shows a fresh topic of the given counts, rounded to 3 places, the way a load does.
@@ -73,9 +71,10 @@ protected:
         return Find<Control>(ControlArrayElementName(QString::fromLatin1(array), int16_t(index)));
     }
 
+    ProgramState state;
+    MsgBoxRecorder boxes;
+    FileDialogRecorder files;
     QPointer<frmMain> window;
-    QStringList prompts;
-    int answer = vbNo;
 };
 
 // Layout arithmetic: nearest integer, halves to even.

@@ -31,11 +31,6 @@ protected:
         window->resize(700, 480);
         QApplication::processEvents();
     }
-    void TearDown() override
-    {
-        windowHooks() = WindowHooks();
-        MainWindowTest::TearDown();
-    }
 
     // The controls a screenshot leaves out.
     std::vector<QWidget *> LeftOut() const
@@ -48,7 +43,7 @@ protected:
     // Saves through the save dialog, answered with name.
     bool SaveAs(const QString &name)
     {
-        SetFileDialogHandler([name](const CommonDialog &, bool) { return std::optional<QString>(name); });
+        files.fallback = name;
         return modLoadSave::SaveTopicAs(*modParameters::CurrentTopic);
     }
 
@@ -209,10 +204,10 @@ TEST_F(ScreenshotTest, CtrlCPutsThePictureOnTheClipboardAndKeepsTheEdit)
 TEST_F(ScreenshotTest, AFailedJpegSaveIsShownAndTheWindowCarriesOn)
 {
     const QString name = dir.filePath("no/such/folder/shot.jpg");
-    SetFileDialogHandler([name](const CommonDialog &, bool) { return std::optional<QString>(name); });
+    files.fallback = name;
     window->btnSave_Click();
-    ASSERT_EQ(prompts.size(), 1);
-    EXPECT_TRUE(prompts[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT)))) << prompts[0].toStdString();
+    ASSERT_EQ(boxes.prompts().size(), 1);
+    EXPECT_TRUE(boxes.prompts()[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT)))) << boxes.prompts()[0].toStdString();
     EXPECT_FALSE(window->btnSave->isHidden());
     EXPECT_TRUE(window->isVisible());
 }

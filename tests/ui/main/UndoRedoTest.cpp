@@ -173,7 +173,7 @@ TEST_F(UndoRedoTest, EveryKindOfStepUndoesAndRedoesExactly)
     Press(Qt::Key_Z); // nothing left: nothing happens
     EXPECT_TRUE(Same(Now(), loaded));
     EXPECT_TRUE(window->close());
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
 }
 
 TEST_F(UndoRedoTest, TheOpenEditBoxKeepsItsOwnUndo)
@@ -230,14 +230,14 @@ TEST_F(UndoRedoTest, MenuNamesTheStepAndOnlyTopicChangesCount)
     EXPECT_FALSE(modParameters::TopicChanged);
 
     Click(*window->btnAddOption);
-    answer = vbNo;
+    boxes.fallback = vbNo;
     Press(Qt::Key_N);
     EXPECT_FALSE(window->History.CanUndo());
     EXPECT_EQ(Now().TotalOptions(), 2);
 
     Click(*window->btnAddOption);
     const QString file = QStringLiteral(VELTRANE_SOURCE_DIR "/examples/car.vtp");
-    SetFileDialogHandler([file](const CommonDialog &, bool) { return std::optional<QString>(file); });
+    files.fallback = file;
     Press(Qt::Key_L);
     EXPECT_FALSE(window->History.CanUndo());
     EXPECT_TRUE(window->History.IsClean());

@@ -129,15 +129,15 @@ TEST_F(MainWindowTest, MaximizedWindowKeepsItsNormalSize)
 TEST_F(MainWindowTest, ClosingWithChangesAsksAndCancelKeepsTheWindow)
 {
     modParameters::TopicChanged = true;
-    answer = vbCancel;
+    boxes.fallback = vbCancel;
     EXPECT_FALSE(window->close());
-    ASSERT_EQ(prompts.size(), 1);
-    EXPECT_EQ(prompts[0], "Do you want to save this topic first?");
+    ASSERT_EQ(boxes.prompts().size(), 1);
+    EXPECT_EQ(boxes.prompts()[0], "Do you want to save this topic first?");
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(RegValueExists(ProgramSettings::Hive, ProgramSettings::Key, "WindowWidth"))
         << "nothing is written when the close is cancelled";
 
-    answer = vbNo;
+    boxes.fallback = vbNo;
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(RegValueExists(ProgramSettings::Hive, ProgramSettings::Key, "WindowWidth"));
 }
@@ -148,9 +148,9 @@ TEST_F(MainWindowTest, SliderMoveMakesCloseAsk)
     modParameters::TopicChanged = false;
     SendKey(*window->sliderRating[1], Qt::Key_Right);
     EXPECT_TRUE(modParameters::TopicChanged);
-    answer = vbCancel;
+    boxes.fallback = vbCancel;
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(prompts, QStringList{"Do you want to save this topic first?"});
+    EXPECT_EQ(boxes.prompts(), QStringList{"Do you want to save this topic first?"});
 }
 
 TEST_F(MainWindowTest, BackgroundShowsCornerGradientAndPanelOutlines)

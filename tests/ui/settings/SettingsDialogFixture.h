@@ -9,6 +9,9 @@
 #include "ui/support/FontSetup.h"
 #include "ui/support/VLabel.h"
 
+#include "FileDialogRecorder.h"
+#include "MsgBoxRecorder.h"
+#include "ProgramState.h"
 #include "WindowDriver.h"
 
 #include <QCheckBox>
@@ -33,14 +36,7 @@ protected:
         using namespace modParameters;
         InstallFontSubstitutions();
         frmMain::InstallWindowHooks();
-        SetMsgBoxHandler([this](const QString &prompt, int, const QString &) {
-            messages << prompt;
-            return int(vbOK);
-        });
-        SetFileDialogHandler([this](const CommonDialog &, bool) {
-            ++fileDialogs;
-            return chosenFile;
-        });
+        boxes.fallback = vbOK;
         IsStarting = false;
         ShowSettingsOnNew = false;
         DisplayAsDecimal = true;
@@ -71,9 +67,6 @@ protected:
         delete main;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        SetMsgBoxHandler({});
-        SetFileDialogHandler({});
-        modParameters::IsStarting = false;
     }
 
     frmOptions &OpenDialog()
@@ -98,7 +91,7 @@ protected:
 
     frmMain *main = nullptr;
     std::unique_ptr<frmOptions> dialog;
-    QStringList messages;
-    int fileDialogs = 0;
-    std::optional<QString> chosenFile;
+    ProgramState state;
+    MsgBoxRecorder boxes;
+    FileDialogRecorder files;
 };

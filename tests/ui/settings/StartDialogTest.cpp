@@ -60,19 +60,19 @@ TEST_F(StartDialogTest, LoadTopicWithTheOpenDialogCancelledKeepsTheStartDialogOp
 {
     OpenDialog();
     dialog->show();
-    chosenFile.reset();
+    files.fallback.reset();
     Find<QPushButton>("btnCancel")->click();
-    EXPECT_EQ(fileDialogs, 1);
+    EXPECT_EQ(files.dialogs.size(), 1);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->IsUnloaded());
     EXPECT_FALSE(main->OptionChangeCancelled);
     EXPECT_EQ(Topic().Title(), "Cars");
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
 }
 
 TEST_F(StartDialogTest, LoadTopicWithAFileThatFailsShowsTheStartDialogAgain)
 {
-    chosenFile = WriteFile("broken.vtp", "[Topic]\r\nName=Broken\r\n");
+    files.fallback = WriteFile("broken.vtp", "[Topic]\r\nName=Broken\r\n");
     int rounds = 0;
     WhenOpen(QStringLiteral("frmOptions"), [&](QWidget &first) {
         ++rounds;
@@ -87,7 +87,7 @@ TEST_F(StartDialogTest, LoadTopicWithAFileThatFailsShowsTheStartDialogAgain)
     });
     frmOptions::ShowModal(*main);
     EXPECT_EQ(rounds, 2);
-    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(boxes.prompts().size(), 1);
     EXPECT_EQ(Topic().Title(), "Cars");
     EXPECT_FALSE(main->OptionChangeCancelled);
 }
@@ -99,8 +99,8 @@ TEST_F(StartDialogTest, LoadTopicWithAGoodFileShowsItAndCloses)
     saved.SetTitle(QStringLiteral("Holidays"));
     saved.SetTotalAttributes(4);
     saved.SetTotalOptions(2);
-    chosenFile = folder.filePath(QStringLiteral("holidays.vtp"));
-    ASSERT_TRUE(modLoadSave::SaveTopicFile(*chosenFile, saved));
+    files.fallback = folder.filePath(QStringLiteral("holidays.vtp"));
+    ASSERT_TRUE(modLoadSave::SaveTopicFile(*files.fallback, saved));
     TopicChanged = true;
 
     WhenOpen(QStringLiteral("frmOptions"), [](QWidget &window) {
@@ -110,7 +110,7 @@ TEST_F(StartDialogTest, LoadTopicWithAGoodFileShowsItAndCloses)
     main->StartLoad();
     frmOptions::ShowModal(*main);
     main->EndLoad();
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
     EXPECT_EQ(Topic().Title(), "Holidays");
     EXPECT_FALSE(TopicChanged);
     EXPECT_FALSE(main->OptionChangeCancelled);

@@ -289,7 +289,7 @@ TEST_F(SettingsDialogTest, CountBoxesSelectOnFocusAndCorrectWhenLeft)
     options->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(attributes->text(), "3");
     // Corrections are silent.
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(boxes.prompts().isEmpty());
 }
 
 TEST_F(SettingsDialogTest, AnEmptyTitleGetsTheTitleHeldBeforeEditingButBlanksStay)
@@ -418,7 +418,7 @@ TEST_F(SettingsDialogTest, CancelLeavesEverythingAsItWas)
     EXPECT_FALSE(Topic().NormaliseWeights());
     EXPECT_TRUE(DisplayAsDecimal);
     EXPECT_FALSE(TopicChanged);
-    EXPECT_EQ(fileDialogs, 0);
+    EXPECT_EQ(files.dialogs.size(), 0);
 }
 
 TEST_F(SettingsDialogTest, EscapeCancelsOnceStartUpIsOver)
