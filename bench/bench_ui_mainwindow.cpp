@@ -1,11 +1,13 @@
 // The main window's live work on a full 10 x 10 topic: one slider move with everything it
-// sets off (the value stored, every slider and label refreshed, what changed repainted), a
-// repaint of the whole window for comparison, and the rebuild of the control arrays from
-// 1 x 1 to 10 x 10 and back.
+// sets off (the value stored, every slider and label refreshed, what changed repainted),
+// with the stability marks on (1) and off (0), a repaint of the whole window for
+// comparison, the rebuild of the control arrays from 1 x 1 to 10 x 10 and back, and a
+// repaint of the sensitivity chart at 800 x 500.
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/analysis/SensitivityChart.h"
 #include "ui/main/frmMain.h"
 #include "ui/support/FontSetup.h"
 
@@ -60,8 +62,11 @@ void SliderMoveOn10x10(benchmark::State &state)
     Show(window, 10, 10);
     window.resize(1000, 760);
     QApplication::processEvents();
+    modParameters::ShowStability = state.range(0) != 0;
+    window.UpdateSettings();
     MeterSlider &slider = *window.sliderRating[45];
     bool up = true;
+    const int storesBefore = window.ValueStores();
     for (auto _ : state) {
         QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
         QApplication::sendEvent(&slider, &key);
@@ -70,6 +75,23 @@ void SliderMoveOn10x10(benchmark::State &state)
         up = !up;
     }
     state.counters["rating"] = modParameters::CurrentTopic->GetRating(4, 5);
+    // Values stored into the topic per move: one, the display never rounding a key step.
+    state.counters["stores"] =
+        benchmark::Counter(window.ValueStores() - storesBefore, benchmark::Counter::kAvgIterations);
+    modParameters::ShowStability = true;
+}
+
+void SensitivityChartRepaint(benchmark::State &state)
+{
+    modParameters::CurrentTopic = MakeTopic(10, 10);
+    SensitivityChart chart;
+    chart.resize(800, 500);
+    chart.SetAttribute(3);
+    chart.Refresh();
+    chart.show();
+    QApplication::processEvents();
+    for (auto _ : state)
+        chart.repaint();
 }
 
 void WholeWindowRepaint(benchmark::State &state)
@@ -99,8 +121,9 @@ void UpdateSliderArraysFromTo(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(SliderMoveOn10x10)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(SliderMoveOn10x10)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(WholeWindowRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(SensitivityChartRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(UpdateSliderArraysFromTo)
     ->Args({1, 10})
     ->Args({10, 1})

@@ -3,6 +3,8 @@
 #include "support/VariantConversion.h"
 #include "support/VeltraneError.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 const QString ClassesKey = QStringLiteral("SOFTWARE\\Classes\\");
@@ -46,24 +48,6 @@ bool isWholeNumber(const QVariant &value)
 {
     return value.typeId() == QMetaType::Short || value.typeId() == QMetaType::Int;
 }
-
-// Restores a cRegistry's SectionKey when a class value has been written, or has failed.
-class SectionKeyGuard
-{
-public:
-    explicit SectionKeyGuard(cRegistry &registry)
-        : m_registry(registry)
-        , m_saved(registry.SectionKey())
-    {
-    }
-    ~SectionKeyGuard() { m_registry.SetSectionKey(m_saved); }
-    SectionKeyGuard(const SectionKeyGuard &) = delete;
-    SectionKeyGuard &operator=(const SectionKeyGuard &) = delete;
-
-private:
-    cRegistry &m_registry;
-    QString m_saved;
-};
 
 } // namespace
 
@@ -281,7 +265,8 @@ bool cRegistry::EnumerateSections(QStringList &sSect, int32_t &iSectCount) const
 
 void cRegistry::pSetClassValue(const QString &sectionKey, const QString &value)
 {
-    const SectionKeyGuard guard(*this);
+    // The caller's SectionKey comes back when the class value has been written, or has failed.
+    const QScopedValueRollback<QString> keepSection(m_sSectionKey);
     m_hClassKey = HKEY_CLASSES_ROOT;
     m_sSectionKey = sectionKey;
     SetValue(value);

@@ -13,7 +13,7 @@ namespace {
 // A ternary raster operation on one byte of pattern, source and destination: bit i of the
 // operation's index byte is the result for the bit combination i = pattern·4 + source·2 +
 // destination.
-uint8_t ApplyRasterOperation(uint32_t rasterOperation, uint8_t pattern, uint8_t source, uint8_t destination)
+uint8_t applyRasterOperation(uint32_t rasterOperation, uint8_t pattern, uint8_t source, uint8_t destination)
 {
     const uint32_t index = (rasterOperation >> 16) & 0xFF;
     uint8_t result = 0;
@@ -32,14 +32,14 @@ uint8_t ApplyRasterOperation(uint32_t rasterOperation, uint8_t pattern, uint8_t 
 constexpr uint8_t DefaultPattern = 0xFF;
 
 // Combines count source bytes into destination.
-void CombineBytes(uint8_t *destination, const uint8_t *source, int32_t count, uint32_t rasterOperation)
+void combineBytes(uint8_t *destination, const uint8_t *source, int32_t count, uint32_t rasterOperation)
 {
     if (rasterOperation == SRCCOPY) {
         std::memcpy(destination, source, size_t(count));
         return;
     }
     for (int32_t i = 0; i < count; ++i)
-        destination[i] = ApplyRasterOperation(rasterOperation, DefaultPattern, source[i], destination[i]);
+        destination[i] = applyRasterOperation(rasterOperation, DefaultPattern, source[i], destination[i]);
 }
 
 } // namespace
@@ -116,7 +116,7 @@ void cDIBSection::LoadPictureBlt(const QImage &source, int32_t sourceLeft, int32
     const int32_t rows = std::min(height, Height());
     const int32_t rowBytes = std::min(width, Width()) * 3;
     for (int32_t y = 0; y < rows; ++y)
-        CombineBytes(pRow(y), part.constScanLine(y), rowBytes, rasterOperation);
+        combineBytes(pRow(y), part.constScanLine(y), rowBytes, rasterOperation);
 }
 
 void cDIBSection::PaintPicture(QImage &destination, int32_t destinationLeft, int32_t destinationTop, int32_t width,
@@ -144,7 +144,7 @@ void cDIBSection::PaintPicture(QImage &destination, int32_t destinationLeft, int
         QImage result = destination.copy(destinationLeft, destinationTop, width, height)
                             .convertToFormat(QImage::Format_BGR888);
         for (int32_t y = 0; y < height; ++y)
-            CombineBytes(result.scanLine(y), block.constScanLine(y), width * 3, rasterOperation);
+            combineBytes(result.scanLine(y), block.constScanLine(y), width * 3, rasterOperation);
         block = result;
     }
     QPainter painter(&destination);

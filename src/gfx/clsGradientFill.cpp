@@ -20,7 +20,7 @@ struct Vertex
     std::array<uint16_t, 3> colour{}; // red, green, blue
 };
 
-Vertex MakeVertex(int32_t x, int32_t y, uint32_t colour)
+Vertex makeVertex(int32_t x, int32_t y, uint32_t colour)
 {
     Vertex vertex;
     vertex.x = x;
@@ -30,14 +30,14 @@ Vertex MakeVertex(int32_t x, int32_t y, uint32_t colour)
     return vertex;
 }
 
-QRgb PixelOf(const std::array<int64_t, 3> &colour16)
+QRgb pixelOf(const std::array<int64_t, 3> &colour16)
 {
     return qRgb(int(colour16[0] >> 8), int(colour16[1] >> 8), int(colour16[2] >> 8));
 }
 
 // A rectangle between two corner vertices, its colour running from the vertex with the
 // smaller coordinate to the other, horizontally or vertically; the far edges are exclusive.
-void FillRectangle(QImage &image, Vertex a, Vertex b, bool vertical)
+void fillRectangle(QImage &image, Vertex a, Vertex b, bool vertical)
 {
     if (vertical ? a.y > b.y : a.x > b.x)
         std::swap(a, b);
@@ -55,7 +55,7 @@ void FillRectangle(QImage &image, Vertex a, Vertex b, bool vertical)
         for (size_t c = 0; c < 3; ++c)
             colour16[c] = a.colour[c]
                           + (int64_t(b.colour[c]) - a.colour[c]) * (position - from) / span;
-        return PixelOf(colour16);
+        return pixelOf(colour16);
     };
 
     if (vertical) {
@@ -75,7 +75,7 @@ void FillRectangle(QImage &image, Vertex a, Vertex b, bool vertical)
         std::copy(row.begin(), row.end(), reinterpret_cast<QRgb *>(image.scanLine(y)) + left);
 }
 
-int64_t Edge(const Vertex &a, const Vertex &b, int64_t x, int64_t y)
+int64_t edge(const Vertex &a, const Vertex &b, int64_t x, int64_t y)
 {
     return int64_t(b.x - a.x) * (y - a.y) - int64_t(b.y - a.y) * (x - a.x);
 }
@@ -117,9 +117,9 @@ struct ExactStepper
 
 // A triangle, every pixel position inside it (edges included) coloured by barycentric
 // interpolation of the three vertex colours.
-void FillTriangle(QImage &image, const Vertex &p0, const Vertex &p1, const Vertex &p2)
+void fillTriangle(QImage &image, const Vertex &p0, const Vertex &p1, const Vertex &p2)
 {
-    int64_t area = Edge(p0, p1, p2.x, p2.y);
+    int64_t area = edge(p0, p1, p2.x, p2.y);
     if (area == 0)
         return;
     const int64_t sign = area < 0 ? -1 : 1;
@@ -138,7 +138,7 @@ void FillTriangle(QImage &image, const Vertex &p0, const Vertex &p1, const Verte
 
     for (int y = top; y <= bottom; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        int64_t w[3] = {sign * Edge(p1, p2, left, y), sign * Edge(p2, p0, left, y), sign * Edge(p0, p1, left, y)};
+        int64_t w[3] = {sign * edge(p1, p2, left, y), sign * edge(p2, p0, left, y), sign * edge(p0, p1, left, y)};
         int x = left;
         while (x <= right && (w[0] < 0 || w[1] < 0 || w[2] < 0)) {
             for (size_t i = 0; i < 3; ++i)
@@ -156,7 +156,7 @@ void FillTriangle(QImage &image, const Vertex &p0, const Vertex &p1, const Verte
         }
         // The inside of a triangle is one run per row.
         for (; x <= right && w[0] >= 0 && w[1] >= 0 && w[2] >= 0; ++x) {
-            line[x] = PixelOf({channel[0].quotient, channel[1].quotient, channel[2].quotient});
+            line[x] = pixelOf({channel[0].quotient, channel[1].quotient, channel[2].quotient});
             for (size_t i = 0; i < 3; ++i) {
                 w[i] += step[i];
                 channel[i].Next();
@@ -167,7 +167,7 @@ void FillTriangle(QImage &image, const Vertex &p0, const Vertex &p1, const Verte
 
 // Runs a fill in pixels and gives the surface its scale mode back afterwards.
 template <typename Fill>
-void FillInPixels(PictureBox &surface, Fill fill)
+void fillInPixels(PictureBox &surface, Fill fill)
 {
     const int16_t savedMode = surface.ScaleMode();
     surface.SetScaleMode(PictureBox::vbPixels);
@@ -194,15 +194,15 @@ void clsGradientFill::DrawGradientTube(PictureBox &surface, uint32_t outerColour
     if (m_supportLevel == 0)
         return;
     surface.SetAutoRedraw(true);
-    FillInPixels(surface, [&](QImage &image, int32_t w, int32_t h) {
+    fillInPixels(surface, [&](QImage &image, int32_t w, int32_t h) {
         if (vertical) {
             const int32_t s = soften ? h : 0;
-            FillRectangle(image, MakeVertex(0, -s, outerColour), MakeVertex(w, h / 2, innerColour), true);
-            FillRectangle(image, MakeVertex(0, h / 2, innerColour), MakeVertex(w, h + s, outerColour), true);
+            fillRectangle(image, makeVertex(0, -s, outerColour), makeVertex(w, h / 2, innerColour), true);
+            fillRectangle(image, makeVertex(0, h / 2, innerColour), makeVertex(w, h + s, outerColour), true);
         } else {
             const int32_t s = soften ? w : 0;
-            FillRectangle(image, MakeVertex(-s, 0, outerColour), MakeVertex(w / 2, h, innerColour), false);
-            FillRectangle(image, MakeVertex(w / 2, 0, innerColour), MakeVertex(w + s, h, outerColour), false);
+            fillRectangle(image, makeVertex(-s, 0, outerColour), makeVertex(w / 2, h, innerColour), false);
+            fillRectangle(image, makeVertex(w / 2, 0, innerColour), makeVertex(w + s, h, outerColour), false);
         }
     });
 }
@@ -213,8 +213,8 @@ void clsGradientFill::GradientFillRec(PictureBox &surface, uint32_t colourA, uin
     if (m_supportLevel == 0)
         return;
     surface.SetAutoRedraw(true);
-    FillInPixels(surface, [&](QImage &image, int32_t w, int32_t h) {
-        FillRectangle(image, MakeVertex(w, h, colourA), MakeVertex(0, 0, colourB), vertical);
+    fillInPixels(surface, [&](QImage &image, int32_t w, int32_t h) {
+        fillRectangle(image, makeVertex(w, h, colourA), makeVertex(0, 0, colourB), vertical);
     });
 }
 
@@ -223,10 +223,10 @@ void clsGradientFill::GradientFillTri(PictureBox &surface, uint32_t topLeft, uin
 {
     if (m_supportLevel == 0)
         return;
-    FillInPixels(surface, [&](QImage &image, int32_t w, int32_t h) {
-        const Vertex corners[] = {MakeVertex(0, 0, topLeft), MakeVertex(w, 0, topRight),
-                                  MakeVertex(w, h, bottomRight), MakeVertex(0, h, bottomLeft)};
-        FillTriangle(image, corners[0], corners[1], corners[2]);
-        FillTriangle(image, corners[0], corners[2], corners[3]);
+    fillInPixels(surface, [&](QImage &image, int32_t w, int32_t h) {
+        const Vertex corners[] = {makeVertex(0, 0, topLeft), makeVertex(w, 0, topRight),
+                                  makeVertex(w, h, bottomRight), makeVertex(0, h, bottomLeft)};
+        fillTriangle(image, corners[0], corners[1], corners[2]);
+        fillTriangle(image, corners[0], corners[2], corners[3]);
     });
 }

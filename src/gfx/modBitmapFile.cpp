@@ -13,7 +13,7 @@ namespace {
 constexpr uint32_t FileHeaderSize = 14;
 
 template<typename T>
-void Append(QByteArray &out, T value)
+void append(QByteArray &out, T value)
 {
     const T little = qToLittleEndian(value);
     out.append(reinterpret_cast<const char *>(&little), sizeof little);
@@ -30,21 +30,21 @@ QByteArray BitmapFileBytes(const cDIBSection &section)
     QByteArray out;
     out.reserve(qsizetype(offBits) + header.biSizeImage);
     out.append("BM", 2);
-    Append<uint32_t>(out, offBits + header.biSizeImage);
-    Append<uint16_t>(out, 0);
-    Append<uint16_t>(out, 0);
-    Append<uint32_t>(out, offBits);
-    Append(out, header.biSize);
-    Append(out, header.biWidth);
-    Append(out, header.biHeight);
-    Append(out, header.biPlanes);
-    Append(out, header.biBitCount);
-    Append(out, header.biCompression);
-    Append(out, header.biSizeImage);
-    Append(out, header.biXPelsPerMeter);
-    Append(out, header.biYPelsPerMeter);
-    Append(out, header.biClrUsed);
-    Append(out, header.biClrImportant);
+    append<uint32_t>(out, offBits + header.biSizeImage);
+    append<uint16_t>(out, 0);
+    append<uint16_t>(out, 0);
+    append<uint32_t>(out, offBits);
+    append(out, header.biSize);
+    append(out, header.biWidth);
+    append(out, header.biHeight);
+    append(out, header.biPlanes);
+    append(out, header.biBitCount);
+    append(out, header.biCompression);
+    append(out, header.biSizeImage);
+    append(out, header.biXPelsPerMeter);
+    append(out, header.biYPelsPerMeter);
+    append(out, header.biClrUsed);
+    append(out, header.biClrImportant);
     out.append(reinterpret_cast<const char *>(section.DIBSectionBitsPtr()), qsizetype(header.biSizeImage));
     return out;
 }

@@ -16,7 +16,7 @@ constexpr int PanelCornerEllipse = 20;
 
 const std::array<const char *, 3> PanelNames = {"picScoreFrame", "picWeightingFrame", "picRatingFrame"};
 
-PictureBox &Panel(PictureBox &mainWindow, const char *name)
+PictureBox &panelNamed(PictureBox &mainWindow, const char *name)
 {
     auto *panel = mainWindow.findChild<PictureBox *>(QString::fromLatin1(name));
     if (!panel)
@@ -49,7 +49,7 @@ void PaintMainBackground(PictureBox &mainWindow)
     DrawCornerGradient(mainWindow, BackgroundBaseColour, BackgroundCornerColour);
     std::array<PictureBox *, 3> panels{};
     for (size_t i = 0; i < panels.size(); ++i) {
-        panels[i] = &Panel(mainWindow, PanelNames[i]);
+        panels[i] = &panelNamed(mainWindow, PanelNames[i]);
         panels[i]->setVisible(true);
     }
     for (PictureBox *panel : panels)

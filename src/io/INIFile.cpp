@@ -18,19 +18,19 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-bool SameName(const QString &a, const QString &b)
+bool sameName(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // Without a key a value is never written or found, so such an entry is a blank line
 // as far as the file is concerned (a line "=v" reads like that).
-bool IsBlankLine(const INIEntry &entry)
+bool isBlankLine(const INIEntry &entry)
 {
     return entry.Key.isEmpty() && entry.Comment.isEmpty();
 }
 
-bool IsDigits(QStringView text)
+bool isDigits(QStringView text)
 {
     if (text.isEmpty())
         return false;
@@ -42,14 +42,14 @@ bool IsDigits(QStringView text)
 }
 
 // An optional sign followed by digits.
-bool IsWholeNumber(QStringView text)
+bool isWholeNumber(QStringView text)
 {
     if (text.startsWith(u'-') || text.startsWith(u'+'))
         text = text.sliced(1);
-    return IsDigits(text);
+    return isDigits(text);
 }
 
-double DecimalValue(const QString &text)
+double decimalValue(const QString &text)
 {
     const std::string digits = (text.startsWith(u'+') ? text.sliced(1) : text).toStdString();
     double value = 0;
@@ -229,7 +229,7 @@ void INIFile::ParseLines(const QStringList &lines)
 
     // The closing blank line of each section stands for the blank lines at its end.
     for (INISection &section : m_sections) {
-        while (!section.Entries.isEmpty() && IsBlankLine(section.Entries.last()))
+        while (!section.Entries.isEmpty() && isBlankLine(section.Entries.last()))
             section.Entries.removeLast();
     }
 }
@@ -238,7 +238,7 @@ INISection &INIFile::FindOrAddSection(const QString &name)
 {
     const QString trimmed = TrimBlanks(name);
     for (INISection &section : m_sections) {
-        if (SameName(section.Name, trimmed))
+        if (sameName(section.Name, trimmed))
             return section;
     }
     m_sections.append({trimmed, {}});
@@ -257,10 +257,10 @@ const INIEntry *INIFile::FindParameter(const QString &section, const QString &ke
     if (keyName.isEmpty())
         return nullptr;
     for (const INISection &candidate : m_sections) {
-        if (!SameName(candidate.Name, sectionName))
+        if (!sameName(candidate.Name, sectionName))
             continue;
         for (const INIEntry &entry : candidate.Entries) {
-            if (SameName(entry.Key, keyName))
+            if (sameName(entry.Key, keyName))
                 return &entry;
         }
         return nullptr; // only the first section of that name counts
@@ -287,12 +287,12 @@ std::optional<double> INIFile::ParseNumericValue(const QString &text)
     const auto isSeparator = [](QChar c) { return c == u'.' || c == u','; };
     const auto separator = std::find_if(t.cbegin(), t.cend(), isSeparator);
     if (separator == t.cend())
-        return IsWholeNumber(t) ? std::optional(DecimalValue(t)) : std::nullopt;
+        return isWholeNumber(t) ? std::optional(decimalValue(t)) : std::nullopt;
 
     const qsizetype at = separator - t.cbegin();
     const QStringView integerPart = QStringView(t).left(at);
     const QStringView fractionPart = QStringView(t).sliced(at + 1);
-    if (!IsWholeNumber(integerPart) || !IsDigits(fractionPart))
+    if (!isWholeNumber(integerPart) || !isDigits(fractionPart))
         return std::nullopt; // this also rejects a second separator
-    return DecimalValue(integerPart.toString() + u'.' + fractionPart.toString());
+    return decimalValue(integerPart.toString() + u'.' + fractionPart.toString());
 }

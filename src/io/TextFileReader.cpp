@@ -24,7 +24,7 @@ constexpr char16_t Windows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString DecodeWindows1252(QByteArrayView bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -58,7 +58,7 @@ QString DecodeText(QByteArrayView bytes)
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    return DecodeWindows1252(bytes);
+    return decodeWindows1252(bytes);
 }
 
 QStringList SplitLines(QStringView text)

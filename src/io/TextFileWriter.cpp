@@ -11,13 +11,13 @@ namespace TextFileWriter {
 
 namespace {
 
-VeltraneError Failure(int error, int fallback, const QString &errorSource)
+VeltraneError failure(int error, int fallback, const QString &errorSource)
 {
     return VeltraneError::fromErrno(error != 0 ? error : fallback, errorSource);
 }
 
 // The refusals QSaveFile makes on its own, without a system call failing, set no errno.
-int OpenFallback(const QString &fileName)
+int openFallback(const QString &fileName)
 {
     return QFileInfo(fileName).isDir() ? EISDIR : EACCES;
 }
@@ -31,16 +31,16 @@ void SaveFileBytes(const QString &fileName, const QByteArray &bytes, const QStri
     // Unbuffered: a buffered QSaveFile commits a file truncated by a write that stopped
     // part-way (disk full, file size limit) and reports success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure(errno, OpenFallback(fileName), errorSource);
+        throw failure(errno, openFallback(fileName), errorSource);
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
         file.cancelWriting();
-        throw Failure(error, EIO, errorSource);
+        throw failure(error, EIO, errorSource);
     }
     errno = 0;
     if (!file.commit())
-        throw Failure(errno, EIO, errorSource);
+        throw failure(errno, EIO, errorSource);
 }
 
 void SaveTextFile(const QString &fileName, const QString &text, const QString &errorSource)

@@ -8,7 +8,7 @@
 
 namespace {
 
-uint64_t SplitMix64(uint64_t &state)
+uint64_t splitMix64(uint64_t &state)
 {
     uint64_t z = (state += 0x9E3779B97F4A7C15u);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
@@ -24,7 +24,7 @@ public:
     explicit Xoshiro256StarStar(uint64_t seed)
     {
         for (uint64_t &word : m_state)
-            word = SplitMix64(seed);
+            word = splitMix64(seed);
     }
 
     uint64_t Next()
@@ -47,7 +47,7 @@ private:
     uint64_t m_state[4];
 };
 
-double Draw(double value, double spread, Xoshiro256StarStar &random)
+double drawNear(double value, double spread, Xoshiro256StarStar &random)
 {
     if (spread == 0)
         return value;
@@ -60,7 +60,7 @@ struct StoredValues {
     std::vector<std::vector<double>> Ratings; // [option][attribute]
 };
 
-StoredValues StoredValuesOf(const VeltraneTopic &topic)
+StoredValues storedValuesOf(const VeltraneTopic &topic)
 {
     VeltraneTopic raw = topic;
     raw.SetRounding(-1);
@@ -83,7 +83,7 @@ namespace TopicConfidence {
 
 Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
 {
-    const StoredValues stored = StoredValuesOf(topic);
+    const StoredValues stored = storedValuesOf(topic);
     const size_t options = stored.Ratings.size();
     const size_t attributes = stored.Weightings.size();
     const double ratingSpread = topic.RatingSpread();
@@ -103,7 +103,7 @@ Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
         // random number goes where.
         double sum = 0;
         for (size_t a = 0; a < attributes; ++a) {
-            weightings[a] = Draw(stored.Weightings[a], weightingSpread, random);
+            weightings[a] = drawNear(stored.Weightings[a], weightingSpread, random);
             sum += weightings[a];
         }
         for (size_t a = 0; a < attributes; ++a)
@@ -111,7 +111,7 @@ Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
         for (size_t o = 0; o < options; ++o) {
             double score = 0;
             for (size_t a = 0; a < attributes; ++a) {
-                double rating = Draw(stored.Ratings[o][a], ratingSpread, random);
+                double rating = drawNear(stored.Ratings[o][a], ratingSpread, random);
                 if (invert)
                     rating = 1 - rating;
                 score += shares[a] * rating;
@@ -150,11 +150,11 @@ Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
 
 uint64_t SeedOf(const VeltraneTopic &topic)
 {
-    const StoredValues stored = StoredValuesOf(topic);
+    const StoredValues stored = storedValuesOf(topic);
     uint64_t hash = 0;
     const auto mix = [&hash](uint64_t bits) {
         hash ^= bits;
-        hash = SplitMix64(hash);
+        hash = splitMix64(hash);
     };
     const auto mixValue = [&mix](double value) { mix(std::bit_cast<uint64_t>(value)); };
     mix(uint64_t(stored.Ratings.size()));

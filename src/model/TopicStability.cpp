@@ -50,14 +50,14 @@ constexpr double JustAboveZero = std::numeric_limits<double>::denorm_min();
     throw VeltraneError(number, ErrorSource("TopicStability"), message);
 }
 
-void CheckAttribute(const VeltraneTopic &topic, int16_t attributeID, const char *operation)
+void checkAttribute(const VeltraneTopic &topic, int16_t attributeID, const char *operation)
 {
     if (attributeID < 0 || attributeID >= topic.TotalAttributes())
         Raise(ErrBadAttribute,
               QStringLiteral("Attribute %1 not found in %2().").arg(attributeID).arg(QLatin1String(operation)));
 }
 
-void CheckOption(const VeltraneTopic &topic, int16_t optionID, const char *operation)
+void checkOption(const VeltraneTopic &topic, int16_t optionID, const char *operation)
 {
     if (optionID < 0 || optionID >= topic.TotalOptions())
         Raise(ErrBadOption,
@@ -85,7 +85,7 @@ struct Matrix
     }
 };
 
-Matrix Read(const VeltraneTopic &topic)
+Matrix read(const VeltraneTopic &topic)
 {
     Matrix m;
     m.attributes = topic.TotalAttributes();
@@ -129,7 +129,7 @@ Matrix Read(const VeltraneTopic &topic)
 }
 
 // The first of the highest values.
-int16_t Best(const QVarLengthArray<double, 16> &values)
+int16_t leaderOf(const QVarLengthArray<double, 16> &values)
 {
     int16_t best = 0;
     for (int16_t j = 1; j < values.size(); ++j) {
@@ -183,7 +183,7 @@ struct Family
     }
 };
 
-Family WeightingFamily(const Matrix &m, int k)
+Family weightingFamily(const Matrix &m, int k)
 {
     Family f;
     f.p.resize(m.options);
@@ -250,7 +250,7 @@ Family WeightingFamily(const Matrix &m, int k)
     return f;
 }
 
-Family RatingFamily(const Matrix &m, int option, int k)
+Family ratingFamily(const Matrix &m, int option, int k)
 {
     Family f;
     f.p.resize(m.options);
@@ -271,7 +271,7 @@ Family RatingFamily(const Matrix &m, int option, int k)
     return f;
 }
 
-StableRange RangeOf(const Family &f, int16_t leader)
+StableRange rangeOf(const Family &f, int16_t leader)
 {
     const double x0 = f.current;
     if (f.atZero && x0 == 0) {
@@ -304,7 +304,7 @@ StableRange RangeOf(const Family &f, int16_t leader)
     if (to < 1)
         range.LeaderAbove = f.LeaderBeside(to, +1);
     if (f.atZero && from == 0) {
-        const int16_t atZero = Best(*f.atZero);
+        const int16_t atZero = leaderOf(*f.atZero);
         if (atZero != leader) {
             range.From = JustAboveZero;
             range.LeaderBelow = atZero;
@@ -314,7 +314,7 @@ StableRange RangeOf(const Family &f, int16_t leader)
 }
 
 // Offers a move of one slider from its shown value to an end of its range.
-void Consider(std::optional<SliderChange> &closest, SliderChange change, const StableRange &range,
+void consider(std::optional<SliderChange> &closest, SliderChange change, const StableRange &range,
               int16_t leader)
 {
     const auto offer = [&](double to, int16_t newLeader) {
@@ -337,30 +337,30 @@ namespace TopicStability {
 
 int16_t Leader(const VeltraneTopic &topic)
 {
-    return Best(Read(topic).score);
+    return leaderOf(read(topic).score);
 }
 
 StableRange WeightingRange(const VeltraneTopic &topic, int16_t attributeID)
 {
-    CheckAttribute(topic, attributeID, "WeightingRange");
-    const Matrix m = Read(topic);
-    return RangeOf(WeightingFamily(m, attributeID), Best(m.score));
+    checkAttribute(topic, attributeID, "WeightingRange");
+    const Matrix m = read(topic);
+    return rangeOf(weightingFamily(m, attributeID), leaderOf(m.score));
 }
 
 StableRange RatingRange(const VeltraneTopic &topic, int16_t optionID, int16_t attributeID)
 {
-    CheckOption(topic, optionID, "RatingRange");
-    CheckAttribute(topic, attributeID, "RatingRange");
-    const Matrix m = Read(topic);
-    return RangeOf(RatingFamily(m, optionID, attributeID), Best(m.score));
+    checkOption(topic, optionID, "RatingRange");
+    checkAttribute(topic, attributeID, "RatingRange");
+    const Matrix m = read(topic);
+    return rangeOf(ratingFamily(m, optionID, attributeID), leaderOf(m.score));
 }
 
 QList<double> ScoresAtWeighting(const VeltraneTopic &topic, int16_t attributeID, double weighting)
 {
-    CheckAttribute(topic, attributeID, "ScoresAtWeighting");
+    checkAttribute(topic, attributeID, "ScoresAtWeighting");
     if (!(weighting >= 0 && weighting <= 1))
         Raise(ErrBadValue, QStringLiteral("Invalid weighting supplied to ScoresAtWeighting()."));
-    const Family f = WeightingFamily(Read(topic), attributeID);
+    const Family f = weightingFamily(read(topic), attributeID);
     QList<double> scores(f.p.size());
     for (int j = 0; j < f.p.size(); ++j) {
         if (f.atZero && weighting == 0)
@@ -373,12 +373,12 @@ QList<double> ScoresAtWeighting(const VeltraneTopic &topic, int16_t attributeID,
 
 QList<Crossover> WeightingCrossovers(const VeltraneTopic &topic, int16_t attributeID)
 {
-    CheckAttribute(topic, attributeID, "WeightingCrossovers");
+    checkAttribute(topic, attributeID, "WeightingCrossovers");
     QList<Crossover> crossovers;
-    const Family f = WeightingFamily(Read(topic), attributeID);
+    const Family f = weightingFamily(read(topic), attributeID);
     int16_t leader = f.LeaderBeside(0, +1);
     if (f.atZero) {
-        const int16_t atZero = Best(*f.atZero);
+        const int16_t atZero = leaderOf(*f.atZero);
         if (atZero != leader)
             crossovers.append({JustAboveZero, atZero, leader});
     }
@@ -407,19 +407,19 @@ QList<Crossover> WeightingCrossovers(const VeltraneTopic &topic, int16_t attribu
 
 std::optional<SliderChange> ClosestChange(const VeltraneTopic &topic)
 {
-    const Matrix m = Read(topic);
-    const int16_t leader = Best(m.score);
+    const Matrix m = read(topic);
+    const int16_t leader = leaderOf(m.score);
     std::optional<SliderChange> closest;
     if (m.attributes > 1) {
         for (int16_t k = 0; k < m.attributes; ++k) {
-            const StableRange range = RangeOf(WeightingFamily(m, k), leader);
-            Consider(closest, {true, -1, k, topic.GetWeighting(k)}, range, leader);
+            const StableRange range = rangeOf(weightingFamily(m, k), leader);
+            consider(closest, {true, -1, k, topic.GetWeighting(k)}, range, leader);
         }
     }
     for (int16_t i = 0; i < m.options; ++i) {
         for (int16_t k = 0; k < m.attributes; ++k) {
-            const StableRange range = RangeOf(RatingFamily(m, i, k), leader);
-            Consider(closest, {false, i, k, topic.GetRating(i, k)}, range, leader);
+            const StableRange range = rangeOf(ratingFamily(m, i, k), leader);
+            consider(closest, {false, i, k, topic.GetRating(i, k)}, range, leader);
         }
     }
     return closest;

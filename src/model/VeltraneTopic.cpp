@@ -16,7 +16,7 @@ constexpr int32_t ErrBadValue = vbObjectError + 1003;
 
 constexpr qsizetype MaxCount = std::numeric_limits<int16_t>::max();
 
-bool IsUnitValue(double value)
+bool isUnitValue(double value)
 {
     return value >= 0 && value <= 1; // false for NaN
 }
@@ -155,7 +155,7 @@ void VeltraneTopic::SetWeighting(int16_t attributeID, double weighting)
 void VeltraneTopic::pSetWeighting(int16_t attributeID, double weighting, bool normalise)
 {
     pCheckAttribute(attributeID, "SetWeighting");
-    if (!IsUnitValue(weighting))
+    if (!isUnitValue(weighting))
         pRaise(ErrBadValue, QStringLiteral("Invalid weighting supplied to SetWeighting()."));
     weighting = pRound(weighting);
 
@@ -235,7 +235,7 @@ void VeltraneTopic::SetRating(int16_t optionID, int16_t attributeID, double rati
 {
     pCheckOption(optionID, "SetRating");
     pCheckAttribute(attributeID, "SetRating");
-    if (!IsUnitValue(rating))
+    if (!isUnitValue(rating))
         pRaise(ErrBadValue, QStringLiteral("Invalid Rating supplied to SetRating()."));
     m_options[optionID].Ratings[attributeID] = rating;
 }

@@ -9,7 +9,7 @@
 namespace {
 
 // The decimal digits of mantissa * 5^power, most significant first.
-std::string DigitsOfMantissaTimesPowerOfFive(uint64_t mantissa, int power)
+std::string digitsOfMantissaTimesPowerOfFive(uint64_t mantissa, int power)
 {
     constexpr uint64_t limbBase = 1000000000; // base 10^9, least significant limb first
     std::vector<uint64_t> limbs;
@@ -62,7 +62,7 @@ double RoundDecimal(double value, int places)
     if (places >= decimalPlaces)
         return value;
 
-    std::string digits = DigitsOfMantissaTimesPowerOfFive(mantissa, decimalPlaces);
+    std::string digits = digitsOfMantissaTimesPowerOfFive(mantissa, decimalPlaces);
     if (digits.size() <= std::size_t(decimalPlaces))
         digits.insert(0, std::size_t(decimalPlaces) + 1 - digits.size(), '0');
 

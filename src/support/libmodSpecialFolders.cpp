@@ -8,7 +8,7 @@ namespace libmodSpecialFolders {
 
 namespace {
 
-std::optional<QStandardPaths::StandardLocation> LocationOf(int32_t folderID)
+std::optional<QStandardPaths::StandardLocation> locationOf(int32_t folderID)
 {
     switch (folderID) {
     case CSIDL_DESKTOP:
@@ -46,7 +46,7 @@ std::optional<QString> GetSpecialFolderPath(int32_t folderID, bool create)
     if (create)
         folderID |= CSIDL_FLAG_CREATE;
     const bool createMissing = (folderID & CSIDL_FLAG_CREATE) != 0;
-    const auto location = LocationOf(folderID & ~CSIDL_FLAG_CREATE);
+    const auto location = locationOf(folderID & ~CSIDL_FLAG_CREATE);
     if (!location)
         return std::nullopt;
     const QString path = QStandardPaths::writableLocation(*location);

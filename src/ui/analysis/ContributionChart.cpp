@@ -23,7 +23,7 @@ constexpr double MaxBarHeight = 30;
 
 // The normalised, unrounded weighting of every attribute: its share of an option rated 1
 // everywhere, so it is the very number the score uses.
-QList<double> NormalisedWeightings(const VeltraneTopic &topic)
+QList<double> normalisedWeightings(const VeltraneTopic &topic)
 {
     VeltraneTopic unit = topic;
     unit.SetInvertWeights(false);
@@ -58,7 +58,7 @@ void ContributionChart::Refresh()
         m_inverted = topic->InvertWeights();
         for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
             m_attributeNames << topic->GetAttributeName(j);
-        m_weightings = NormalisedWeightings(*topic);
+        m_weightings = normalisedWeightings(*topic);
         for (int16_t i = 0; i < topic->TotalOptions(); ++i) {
             m_optionNames << topic->GetOptionName(i);
             QList<double> shares;

@@ -276,7 +276,7 @@ void frmMain::Form_Load()
     HeaderHeight = int16_t(lblTitle->height() + 10 + 10 + (15 + lblScores->height() + 10)
                            + (15 + lblWeightings->height() + 10) + (15 + lblRatings->height() + 10));
 
-    // 4.
+    // 4. The fixed controls at their places.
     PlaceFixedControls();
 
     // 5. A topic file named on the command line.
@@ -286,11 +286,11 @@ void frmMain::Form_Load()
 
     // 6. Placement, without recording the size changes it causes.
     {
-        SuppressHold hold(*this);
+        const QScopedValueRollback<bool> suppress(SuppressEvents, true);
         RestorePlacement();
     }
 
-    // 7.
+    // 7. The loaded topic shown, or a new one begun.
     if (topicLoaded) {
         ShowScores = ShowWeightings = ShowRatings = true;
         UpdateToggleButtons();
@@ -410,7 +410,7 @@ void frmMain::moveEvent(QMoveEvent *event)
 {
     PictureBox::moveEvent(event);
     // Not while the window places itself.
-    if (!HooksInstalled || Suppressed() || !isVisible())
+    if (!HooksInstalled || SuppressEvents || !isVisible())
         return;
     if (ApplyWindowFrame())
         return;

@@ -185,6 +185,9 @@ public:
     // ---- Values -------------------------------------------------------------------------
     // Brings title, sliders, value labels and score colours in line with the topic.
     void UpdateSettings();
+    // How many values slider moves and value captions have stored into the topic: one per
+    // slider step, and one more where the display rounds the value.
+    int ValueStores() const { return ValueStoreCount; }
     // Display text of a model value (0..1) in the chosen display form.
     static QString FormatNumberForDisplay(double Number);
     // Model value (0..1, no lower limit) of a displayed or typed number; throws
@@ -283,6 +286,16 @@ public:
     QString WeightingStep(int16_t AttributeID) const;
     QString RatingStep(int16_t Index) const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     class EditEvents;
     class EditFilter;
@@ -296,26 +309,10 @@ private:
     QString EditStep(const VLabel &label, const QString &text) const;
     const std::vector<VLabel *> *EditArrayOf(const VLabel &label) const;
 
-public:
-    // ==========================================================================================
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    // Counts the holders of SuppressEvents; suppressed while above 0. A count, not a flag,
-    // so that a refresh nested inside another (a caption change during UpdateSettings)
-    // cannot lift the suppression of the outer one.
-    class SuppressHold;
-    int SuppressEvents = 0;
-    bool Suppressed() const { return SuppressEvents > 0; }
+    // Slider value changes are ignored while set. Holders set it with a QScopedValueRollback,
+    // so that a refresh nested inside another (a caption change during UpdateSettings) gives
+    // back the outer one's suppression rather than lifting it.
+    bool SuppressEvents = false;
     // How deeply UpdateSettings runs nested in itself (through caption changes).
     int RefreshDepth = 0;
     // Set from load to unload: size limits, moves and activation are handled meanwhile.
@@ -376,8 +373,15 @@ private:
     void sliderRating_UserAdjusted(int16_t Index);
     void sliderWeighting_Change(int16_t Index);
     void sliderWeighting_UserAdjusted(int16_t Index);
+    void StoreRatingStep(int16_t Index);
+    void StoreWeightingStep(int16_t Index);
     // Runs store (a value into the topic), reports a rejected value, then refreshes.
     void StoreValue(const std::function<void()> &store);
+    void StoreCaptionValue(const std::function<void(VeltraneTopic &)> &store);
+    // The slider whose value change has just been stored as the user's move.
+    const MeterSlider *StepStored = nullptr;
+    bool SameStep(const MeterSlider *slider);
+    int ValueStoreCount = 0;
 
     void imgResizeTab_MouseDown(Qt::MouseButton button);
     // The mouse over the label brings the hover highlight of that kind.

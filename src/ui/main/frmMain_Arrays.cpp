@@ -165,7 +165,7 @@ void frmMain::UpdateSliderArrays(bool SkipRedrawForm)
 
     // 1. The highlight and its remove buttons belong to the labels about to change.
     HighlightControl(nullptr, HighlightPlain);
-    std::optional<SuppressHold> hold(std::in_place, *this);
+    std::optional<QScopedValueRollback<bool>> suppress(std::in_place, SuppressEvents, true);
     const size_t optionElementsBefore = lblOption.size();
 
     // 2. - 4. Attributes.
@@ -224,12 +224,12 @@ void frmMain::UpdateSliderArrays(bool SkipRedrawForm)
     btnRemoveOption->setEnabled(O != 1);
     btnAddOption->setEnabled(O < 10);
 
-    // 9.
+    // 9. Minimum size, and the values shown.
     ComputeMinimumSize();
     UpdateSettings();
-    hold.reset();
+    suppress.reset();
 
-    // 10.
+    // 10. Laid out and painted when shown.
     if (!isVisible())
         return;
     SuspendRedraw(this);

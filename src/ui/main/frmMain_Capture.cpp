@@ -16,7 +16,7 @@
 
 void frmMain::CaptureWindow()
 {
-    // 1. - 2.
+    // 1. - 2. The capture picture sized, the command controls hidden.
     picCapture->resize(width(), height());
     for (QWidget *control : {static_cast<QWidget *>(btnSave), static_cast<QWidget *>(btnLoad),
                              static_cast<QWidget *>(btnNew), static_cast<QWidget *>(btnSettings),
@@ -49,10 +49,10 @@ void frmMain::CaptureWindow()
     }
     QCoreApplication::processEvents();
 
-    // 8.
+    // 8. The inner area captured.
     picCapture->SetPicture(libmodScreenCapture::GrabFormClientArea(*this));
 
-    // 9. - 11.
+    // 9. - 11. The hidden controls back.
     for (QWidget *control : {static_cast<QWidget *>(btnSave), static_cast<QWidget *>(btnLoad),
                              static_cast<QWidget *>(btnNew), static_cast<QWidget *>(btnSettings)})
         control->show();
@@ -72,7 +72,7 @@ void frmMain::CaptureWindow()
     btnAnalysis->show();
     SuppressHighlight = false;
 
-    // 12.
+    // 12. An open edit comes back.
     if (openEditText && openEditLabel) {
         BeginEdit(openEditLabel, openEditKind, *openEditText);
         txtEditBox->show();

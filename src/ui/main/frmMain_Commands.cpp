@@ -27,7 +27,7 @@ namespace {
 
 // A failure that reaches a command is shown, never passed to the event loop.
 template <typename Command>
-void Guarded(Command command)
+void guarded(Command command)
 {
     try {
         command();
@@ -36,7 +36,7 @@ void Guarded(Command command)
     }
 }
 
-QStringList NamesOf(int16_t count, const std::function<QString(int16_t)> &nameOf)
+QStringList namesOf(int16_t count, const std::function<QString(int16_t)> &nameOf)
 {
     QStringList names;
     for (int16_t id = 0; id < count; ++id)
@@ -44,7 +44,7 @@ QStringList NamesOf(int16_t count, const std::function<QString(int16_t)> &nameOf
     return names;
 }
 
-std::optional<int16_t> IndexIn(const std::vector<VLabel *> &array, const VLabel *label)
+std::optional<int16_t> indexIn(const std::vector<VLabel *> &array, const VLabel *label)
 {
     const auto found = std::find(array.begin(), array.end(), label);
     if (!label || found == array.end())
@@ -53,7 +53,7 @@ std::optional<int16_t> IndexIn(const std::vector<VLabel *> &array, const VLabel 
 }
 
 // Deletes through `remove`, then takes the highlight away and rebuilds the arrays.
-void RemoveAndRebuild(frmMain &window, const std::function<void()> &remove)
+void removeAndRebuild(frmMain &window, const std::function<void()> &remove)
 {
     remove();
     window.HighlightControl(nullptr, frmMain::HighlightPlain);
@@ -151,7 +151,7 @@ bool frmMain::Form_KeyDown(QKeyEvent *event)
 void frmMain::btnNew_Click()
 {
     CommitOpenEdit();
-    Guarded([this] {
+    guarded([this] {
         if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
             return;
         StartLoad();
@@ -201,7 +201,7 @@ void frmMain::btnNew_Click()
 void frmMain::btnLoad_Click()
 {
     CommitOpenEdit();
-    Guarded([this] {
+    guarded([this] {
         if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
             return;
         if (!modLoadSave::OpenTopic(CurrentTopic))
@@ -217,7 +217,7 @@ void frmMain::btnLoad_Click()
 void frmMain::btnSave_Click()
 {
     CommitOpenEdit();
-    Guarded([this] {
+    guarded([this] {
         if (modLoadSave::SaveTopicAs(*CurrentTopic))
             NoteSaved();
     });
@@ -226,7 +226,7 @@ void frmMain::btnSave_Click()
 void frmMain::btnSettings_Click()
 {
     CommitOpenEdit();
-    Guarded([this] {
+    guarded([this] {
         frmOptions::ShowModal(*this);
         if (OptionChangeCancelled) {
             Form_Resize();
@@ -244,9 +244,9 @@ void frmMain::btnSettings_Click()
 void frmMain::btnAddAttribute_Click()
 {
     CommitOpenEdit();
-    Guarded([this] {
+    guarded([this] {
         VeltraneTopic &topic = *CurrentTopic;
-        const QStringList names = NamesOf(topic.TotalAttributes(), [&](int16_t j) { return topic.GetAttributeName(j); });
+        const QStringList names = namesOf(topic.TotalAttributes(), [&](int16_t j) { return topic.GetAttributeName(j); });
         const QString name = GeneratedName(QStringLiteral("Attribute "), names);
         topic.AddAttribute(name);
         UpdateSliderArrays(false);
@@ -257,9 +257,9 @@ void frmMain::btnAddAttribute_Click()
 void frmMain::btnAddOption_Click()
 {
     CommitOpenEdit();
-    Guarded([this] {
+    guarded([this] {
         VeltraneTopic &topic = *CurrentTopic;
-        const QStringList names = NamesOf(topic.TotalOptions(), [&](int16_t i) { return topic.GetOptionName(i); });
+        const QStringList names = namesOf(topic.TotalOptions(), [&](int16_t i) { return topic.GetOptionName(i); });
         const QString name = GeneratedName(QStringLiteral("Option "), names);
         topic.AddOption(name);
         UpdateSliderArrays(false);
@@ -271,10 +271,10 @@ void frmMain::btnAddOption_Click()
 void frmMain::btnRemoveAttribute_Click()
 {
     CommitOpenEdit();
-    if (const std::optional<int16_t> index = IndexIn(lblAttribute, HighlightedAttribute)) {
-        Guarded([this, index] {
+    if (const std::optional<int16_t> index = indexIn(lblAttribute, HighlightedAttribute)) {
+        guarded([this, index] {
             const QString step = QStringLiteral("Delete Attribute ") + QuotedName(CurrentTopic->GetAttributeName(*index));
-            RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); });
+            removeAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); });
             RecordStep(step);
         });
     }
@@ -283,10 +283,10 @@ void frmMain::btnRemoveAttribute_Click()
 void frmMain::btnRemoveOption_Click()
 {
     CommitOpenEdit();
-    if (const std::optional<int16_t> index = IndexIn(lblOption, HighlightedOption)) {
-        Guarded([this, index] {
+    if (const std::optional<int16_t> index = indexIn(lblOption, HighlightedOption)) {
+        guarded([this, index] {
             const QString step = QStringLiteral("Delete Option ") + QuotedName(CurrentTopic->GetOptionName(*index));
-            RemoveAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); });
+            removeAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); });
             RecordStep(step);
         });
     }

@@ -26,7 +26,7 @@ constexpr int MaxEditLength = 100;
 
 // Focus that leaves with the window's deactivation or a context menu is not the end of
 // an edit: the person comes back to the same edit.
-bool IsRealFocusChange(const QEvent *event)
+bool isRealFocusChange(const QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
@@ -54,11 +54,11 @@ protected:
         if (watched == w.txtEditBox) {
             if (type == QEvent::KeyPress)
                 return w.txtEditBox_KeyPress(static_cast<QKeyEvent *>(event));
-            if (type == QEvent::FocusOut && IsRealFocusChange(event))
+            if (type == QEvent::FocusOut && isRealFocusChange(event))
                 w.txtEditBox_LostFocus();
             return false;
         }
-        if (type != QEvent::FocusIn || !IsRealFocusChange(event))
+        if (type != QEvent::FocusIn || !isRealFocusChange(event))
             return false;
         if (watched == w.txtHiddenButton)
             w.txtHiddenButton_GotFocus();

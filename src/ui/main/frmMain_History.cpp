@@ -22,7 +22,7 @@ constexpr qint64 KeyMergeMilliseconds = 1000;
 constexpr int MaxNameInStep = 30;
 
 // Menu texts would take "&" for the mark of a shortcut letter.
-QString MenuText(const QString &verb, const QString &description)
+QString menuText(const QString &verb, const QString &description)
 {
     QString text = description.isEmpty() ? verb : verb + u' ' + description;
     return text.replace(u'&', QStringLiteral("&&"));
@@ -139,11 +139,11 @@ void frmMain::contextMenuEvent(QContextMenuEvent *event)
         return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuHistory"));
-    QAction *undo = menu.addAction(MenuText(QStringLiteral("Undo"), History.UndoDescription()), this, &frmMain::Undo);
+    QAction *undo = menu.addAction(menuText(QStringLiteral("Undo"), History.UndoDescription()), this, &frmMain::Undo);
     undo->setObjectName(QStringLiteral("mnuUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setEnabled(History.CanUndo());
-    QAction *redo = menu.addAction(MenuText(QStringLiteral("Redo"), History.RedoDescription()), this, &frmMain::Redo);
+    QAction *redo = menu.addAction(menuText(QStringLiteral("Redo"), History.RedoDescription()), this, &frmMain::Redo);
     redo->setObjectName(QStringLiteral("mnuRedo"));
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redo->setEnabled(History.CanRedo());

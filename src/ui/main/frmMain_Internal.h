@@ -5,6 +5,7 @@
 #include "ui/main/frmMain.h"
 
 #include <QFont>
+#include <QScopedValueRollback>
 
 #include <cmath>
 
@@ -20,16 +21,3 @@ inline int CInt(double value)
 {
     return int(std::nearbyint(value));
 }
-
-// Holds SuppressEvents for its lifetime.
-class frmMain::SuppressHold
-{
-public:
-    explicit SuppressHold(frmMain &window) : m_window(window) { ++m_window.SuppressEvents; }
-    ~SuppressHold() { --m_window.SuppressEvents; }
-    SuppressHold(const SuppressHold &) = delete;
-    SuppressHold &operator=(const SuppressHold &) = delete;
-
-private:
-    frmMain &m_window;
-};

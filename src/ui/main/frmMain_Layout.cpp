@@ -20,18 +20,18 @@ void frmMain::PlaceFixedControls()
     // 1. Focus catchers only; out of sight.
     for (QLineEdit *box : {txtTabDetectorForward, txtTabDetectorBack, txtHiddenButton})
         box->move(-500, box->y());
-    // 2. - 4.
+    // 2. - 4. Mask, capture picture and title at their fixed places.
     picMask->move(0, 0);
     picCapture->move(0, 0);
     lblTitle->move(20, 10);
     picScoreFrame->move(10, lblTitle->y() + lblTitle->height() + 10);
     picWeightingFrame->move(10, picWeightingFrame->y());
     picRatingFrame->move(10, picRatingFrame->y());
-    // 5.
+    // 5. The command buttons level with the title.
     const int buttonTop = CInt(lblTitle->y() + lblTitle->height() / 2.0 - btnSave->height() / 2.0);
     for (ImageButton *button : {btnSave, btnLoad, btnNew, btnSettings})
         button->move(button->x(), buttonTop);
-    // 6. - 7.
+    // 6. - 7. Panel headings and their buttons.
     lblScores->move(picScoreFrame->x() + 10, picScoreFrame->y() + 5);
     btnToggleScore->move(btnToggleScore->x(), picScoreFrame->y() + 5);
     btnAnalysis->move(btnAnalysis->x(), picScoreFrame->y() + 5);
@@ -53,8 +53,8 @@ void frmMain::ComputeMinimumSize()
 
 void frmMain::Form_Resize()
 {
-    // 1.
-    if ((windowState() & Qt::WindowMinimized) || Suppressed() || !modParameters::CurrentTopic)
+    // 1. Nothing to lay out while minimized or suppressed.
+    if ((windowState() & Qt::WindowMinimized) || SuppressEvents || !modParameters::CurrentTopic)
         return;
     const bool maximized = windowState() & Qt::WindowMaximized;
 
@@ -70,7 +70,7 @@ void frmMain::Form_Resize()
         }
     }
 
-    // 3. - 4.
+    // 3. - 4. New metrics, and the size recorded for the next start.
     ComputeLayoutMetrics();
     const QRect outer = frameGeometry();
     ProgramSettings::TrackWindowResize(PlacementState(), ToTwips(outer.width()), ToTwips(outer.height()));
@@ -82,7 +82,7 @@ void frmMain::Form_Resize()
         imgResizeTab->raise();
     }
 
-    // 5.
+    // 5. The loading mask keeps covering the window.
     if (IsLoading)
         PositionLoadingMask();
 
@@ -92,7 +92,7 @@ void frmMain::Form_Resize()
     btnLoad->move(btnSave->x() - btnLoad->width() - 10, btnLoad->y());
     btnNew->move(btnLoad->x() - btnNew->width() - 10, btnNew->y());
 
-    // 7.
+    // 7. Title width.
     const VeltraneTopic &topic = *modParameters::CurrentTopic;
     const int O = topic.TotalOptions();
     lblTitle->resize(btnNew->x() - 10 - lblTitle->x(), lblTitle->height());
@@ -133,7 +133,7 @@ void frmMain::Form_Resize()
     btnToggleRatings->move(picRatingFrame->x() + picRatingFrame->width() - btnToggleRatings->width() - 10,
                            picRatingFrame->y() + 5);
 
-    // 11.
+    // 11. The add buttons in their panels' heading rows.
     btnAddAttribute->move(btnAddAttribute->x(), picWeightingFrame->y() + 4);
     btnAddOption->move(btnAddOption->x(), picRatingFrame->y() + 4);
 
@@ -141,7 +141,7 @@ void frmMain::Form_Resize()
     if (txtEditBox->isVisible() && EditLabel)
         txtEditBox->setGeometry(EditLabel->x(), EditLabel->y(), EditLabel->width(), txtEditBox->height());
 
-    // 13.
+    // 13. The matrix inside the panels, then the gradients.
     ArrangeMatrix(true);
     RepaintGradients();
 }
@@ -182,7 +182,7 @@ void frmMain::ArrangeMatrix(bool FromResize)
     const int A = topic.TotalAttributes();
     const int O = topic.TotalOptions();
 
-    // 1.
+    // 1. Outside a resize, a window below its minimum size goes through the resize instead.
     if (!FromResize) {
         ComputeLayoutMetrics();
         if (height() < MinWindowHeight || width() < MinWindowWidth) {

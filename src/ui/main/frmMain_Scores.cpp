@@ -13,23 +13,24 @@
 #include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 void frmMain::UpdateScoreBars()
 {
     // Fitting the titles changes their captions; that must not re-enter their handling.
-    const bool wasInChange = InScoreTitleChange;
-    InScoreTitleChange = true;
+    const QScopedValueRollback<bool> inChange(InScoreTitleChange, true);
 
     const VeltraneTopic &topic = *modParameters::CurrentTopic;
     const int optionCount = topic.TotalOptions();
 
-    // 1. - 2.
+    // 1. - 2. The room between the panel heading and the score labels.
     const int right = picScoreFrame->x() + picScoreFrame->width() - lblScore[0]->width() - 20;
     const int room = right - lblScores->x() - 100 - 10;
     const int half = CInt(room / 2.0);
 
-    // 3. - 4.
+    // 3. - 4. Titles fitted, tooltips, and the widest title.
     int maxTitle = 0;
     for (size_t i = 0; i < lblScoreTitle.size(); ++i) {
         VLabel *title = lblScoreTitle[i];
@@ -53,8 +54,6 @@ void frmMain::UpdateScoreBars()
         if (i < sliderScore.size())
             sliderScore[i]->setGeometry(barLeft, sliderScore[i]->y(), right - barLeft, sliderScore[i]->height());
     }
-
-    InScoreTitleChange = wasInChange;
 }
 
 void frmMain::RepaintGradients()
@@ -64,7 +63,7 @@ void frmMain::RepaintGradients()
 
 void frmMain::HighlightControl(QWidget *Target, int16_t Kind)
 {
-    // 1. - 2.
+    // 1. - 2. Held during a capture; no target removes it.
     if (SuppressHighlight)
         return;
     if (!Target || Target == this) {

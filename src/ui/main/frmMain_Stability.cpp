@@ -19,7 +19,7 @@
 namespace {
 
 // Unrounded scores, as the leader is decided on them.
-QList<double> UnroundedScores(const VeltraneTopic &topic)
+QList<double> unroundedScores(const VeltraneTopic &topic)
 {
     QList<double> scores;
     for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
@@ -31,13 +31,13 @@ QList<double> UnroundedScores(const VeltraneTopic &topic)
     return scores;
 }
 
-void ShowRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range)
+void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range)
 {
     slider.SetStableRange(float(range.From * 100), float(range.To * 100));
     slider.setToolTip(frmMain::StableRangeText(topic, leader, range));
 }
 
-void HideRange(MeterSlider &slider)
+void hideRange(MeterSlider &slider)
 {
     slider.ClearStableRange();
     if (!slider.toolTip().isEmpty())
@@ -66,7 +66,7 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic)
 {
     if (topic.TotalOptions() < 2)
         return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
-    const QList<double> scores = UnroundedScores(topic);
+    const QList<double> scores = unroundedScores(topic);
     const int16_t leader = TopicStability::Leader(topic);
     int16_t runnerUp = -1;
     for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
@@ -108,16 +108,16 @@ void frmMain::RefreshStability()
         for (int16_t j = 0; j < int16_t(sliderWeighting.size()); ++j) {
             // A single attribute's weighting is fixed at 1: its slider has nothing to say.
             if (show && j < A && A > 1)
-                ShowRange(*sliderWeighting[j], topic, leader, TopicStability::WeightingRange(topic, j));
+                showRange(*sliderWeighting[j], topic, leader, TopicStability::WeightingRange(topic, j));
             else
-                HideRange(*sliderWeighting[j]);
+                hideRange(*sliderWeighting[j]);
         }
         for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
             if (show && k < A * O)
-                ShowRange(*sliderRating[k], topic, leader,
+                showRange(*sliderRating[k], topic, leader,
                           TopicStability::RatingRange(topic, GetOptionIDFromIndex(k), GetAttributeIDFromIndex(k)));
             else
-                HideRange(*sliderRating[k]);
+                hideRange(*sliderRating[k]);
         }
         const QString goldTip = show ? GoldBarToolTip(topic) : QString();
         for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
@@ -129,9 +129,9 @@ void frmMain::RefreshStability()
         // Only while the arrays and the topic disagree (in the middle of a rebuild); the
         // refresh that ends the rebuild brings the marks back.
         for (MeterSlider *slider : sliderWeighting)
-            HideRange(*slider);
+            hideRange(*slider);
         for (MeterSlider *slider : sliderRating)
-            HideRange(*slider);
+            hideRange(*slider);
     }
 
     if (Analysis)

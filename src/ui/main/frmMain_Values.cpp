@@ -18,38 +18,9 @@
 
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-
-// A refresh nested this deep in caption changes writes nothing more back into the topic:
-// the displayed values have settled, and a chain of rounding corrections must not run
-// away.
-constexpr int MaxRefreshDepth = 16;
-
-// Holds a re-entry guard for its lifetime.
-class Guard
-{
-public:
-    explicit Guard(bool &flag) : m_flag(flag) { m_flag = true; }
-    ~Guard() { m_flag = false; }
-    Guard(const Guard &) = delete;
-    Guard &operator=(const Guard &) = delete;
-
-private:
-    bool &m_flag;
-};
-
-class DepthCount
-{
-public:
-    explicit DepthCount(int &depth) : m_depth(depth) { ++m_depth; }
-    ~DepthCount() { --m_depth; }
-    DepthCount(const DepthCount &) = delete;
-    DepthCount &operator=(const DepthCount &) = delete;
-
-private:
-    int &m_depth;
-};
 
 // The caption of an option or attribute name label enters the topic; the label keeps the
 // full text in its tag and shows as much of it as fits within limit pixels. True when the
@@ -75,25 +46,25 @@ bool storeName(VLabel &label, int16_t id, const QString &kind, Get get, Set set,
 
 void frmMain::UpdateSettings()
 {
-    // 1.
-    SuppressHold hold(*this);
-    DepthCount depth(RefreshDepth);
+    // 1. Slider values written here are not the user's moves.
+    const QScopedValueRollback<bool> suppress(SuppressEvents, true);
+    const QScopedValueRollback<int> depth(RefreshDepth, RefreshDepth + 1);
     const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
     const VeltraneTopic &topic = *keep;
     const int16_t A = topic.TotalAttributes();
     const int16_t O = topic.TotalOptions();
 
-    // 2.
+    // 2. Title and window caption.
     lblTitle->SetCaption(topic.Title());
     setWindowTitle(topic.Title() + QStringLiteral(" - ") + modParameters::ProductTitle);
 
-    // 3.
+    // 3. Weightings.
     for (int16_t j = 0; j < A && size_t(j) < lblWeighting.size(); ++j) {
         sliderWeighting[j]->SetValue(float(topic.GetWeighting(j) * 100));
         lblWeighting[j]->SetCaption(FormatNumberForDisplay(topic.GetWeighting(j)));
     }
 
-    // 4.
+    // 4. Ratings and scores, the best score found on the way.
     int16_t best = 0;
     for (int16_t i = 0; i < O && size_t(i) < lblScore.size(); ++i) {
         for (int16_t j = 0; j < A; ++j) {
@@ -115,7 +86,7 @@ void frmMain::UpdateSettings()
     for (int16_t i = 0; i < O && size_t(i) < sliderScore.size(); ++i)
         sliderScore[i]->SetFullColor(topic.GetScore(i) == bestScore ? BestScoreColour : OtherScoreColour);
 
-    // 6. - 7.
+    // 6. - 7. Marked changed; the suppression ends with the scope.
     modStartup::MarkTopicChanged();
 
     // Once per change: a refresh nested in this one (a caption write-back) leaves it to
@@ -126,14 +97,20 @@ void frmMain::UpdateSettings()
 
 void frmMain::sliderRating_Change(int16_t Index)
 {
-    if (!Suppressed())
-        sliderRating_UserAdjusted(Index);
+    if (!SuppressEvents && size_t(Index) < sliderRating.size()) {
+        StoreRatingStep(Index);
+        StepStored = sliderRating[Index];
+    }
 }
 
 void frmMain::sliderRating_UserAdjusted(int16_t Index)
 {
-    if (size_t(Index) >= sliderRating.size())
-        return;
+    if (size_t(Index) < sliderRating.size() && !SameStep(sliderRating[Index]))
+        StoreRatingStep(Index);
+}
+
+void frmMain::StoreRatingStep(int16_t Index)
+{
     StoreValue([this, Index] {
         modParameters::CurrentTopic->SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
                                                sliderRating[Index]->Value() / 100.0);
@@ -145,19 +122,32 @@ void frmMain::sliderRating_UserAdjusted(int16_t Index)
 
 void frmMain::sliderWeighting_Change(int16_t Index)
 {
-    if (!Suppressed())
-        sliderWeighting_UserAdjusted(Index);
+    if (!SuppressEvents && size_t(Index) < sliderWeighting.size()) {
+        StoreWeightingStep(Index);
+        StepStored = sliderWeighting[Index];
+    }
 }
 
 void frmMain::sliderWeighting_UserAdjusted(int16_t Index)
 {
-    if (size_t(Index) >= sliderWeighting.size())
-        return;
+    if (size_t(Index) < sliderWeighting.size() && !SameStep(sliderWeighting[Index]))
+        StoreWeightingStep(Index);
+}
+
+void frmMain::StoreWeightingStep(int16_t Index)
+{
     StoreValue([this, Index] {
         modParameters::CurrentTopic->SetWeighting(Index, sliderWeighting[Index]->Value() / 100.0);
     });
     if (size_t(Index) < lblWeighting.size())
         lblWeighting[Index]->repaint();
+}
+
+// A user's move raises the value change first, then the adjustment: the value change has
+// stored it already, and storing it again would run the whole refresh twice.
+bool frmMain::SameStep(const MeterSlider *slider)
+{
+    return std::exchange(StepStored, nullptr) == slider;
 }
 
 // A value the topic rejects (out of range, or a text that is no number) leaves the topic
@@ -166,6 +156,7 @@ void frmMain::StoreValue(const std::function<void()> &store)
 {
     try {
         store();
+        ++ValueStoreCount;
     } catch (const VeltraneError &error) {
         if (error.number() != ErrTypeMismatch)
             MsgBox(error.description(), vbExclamation);
@@ -194,7 +185,7 @@ void frmMain::lblTitle_Change()
 {
     if (InTitleChange)
         return;
-    Guard guard(InTitleChange);
+    const QScopedValueRollback<bool> guard(InTitleChange, true);
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     const QString caption = lblTitle->Caption();
     if (topic.Title() != caption)
@@ -210,7 +201,7 @@ void frmMain::lblAttribute_Change(int16_t Index)
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     if (InAttributeChange || Index >= topic.TotalAttributes() || size_t(Index) >= lblAttribute.size())
         return;
-    Guard guard(InAttributeChange);
+    const QScopedValueRollback<bool> guard(InAttributeChange, true);
     const bool renamed = storeName(
         *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
@@ -225,7 +216,7 @@ void frmMain::lblOption_Change(int16_t Index)
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     if (InOptionChange || Index >= topic.TotalOptions() || size_t(Index) >= lblOption.size())
         return;
-    Guard guard(InOptionChange);
+    const QScopedValueRollback<bool> guard(InOptionChange, true);
     const bool renamed = storeName(
         *lblOption[Index], Index, QStringLiteral("Option "),
         [&topic](int16_t id) { return topic.GetOptionName(id); },
@@ -241,7 +232,7 @@ void frmMain::lblScoreTitle_Change(int16_t Index)
     const VeltraneTopic &topic = *modParameters::CurrentTopic;
     if (InScoreTitleChange || Index >= topic.TotalOptions() || size_t(Index) >= lblScoreTitle.size())
         return;
-    Guard guard(InScoreTitleChange);
+    const QScopedValueRollback<bool> guard(InScoreTitleChange, true);
     // The score panel always shows the model's name.
     lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
     UpdateScoreBars();
@@ -249,23 +240,43 @@ void frmMain::lblScoreTitle_Change(int16_t Index)
 
 void frmMain::lblWeighting_Change(int16_t Index)
 {
-    VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if (Index >= topic.TotalAttributes() || size_t(Index) >= lblWeighting.size() || RefreshDepth >= MaxRefreshDepth
+    if (Index >= modParameters::CurrentTopic->TotalAttributes() || size_t(Index) >= lblWeighting.size()
         || RestoringState)
         return;
-    StoreValue([&] { topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption())); });
+    StoreCaptionValue([this, Index](VeltraneTopic &topic) {
+        topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption()));
+    });
 }
 
 void frmMain::lblRating_Change(int16_t Index)
 {
-    VeltraneTopic &topic = *modParameters::CurrentTopic;
-    const int cells = int(topic.TotalOptions()) * topic.TotalAttributes();
-    if (Index >= cells || size_t(Index) >= lblRating.size() || RefreshDepth >= MaxRefreshDepth || RestoringState)
+    const VeltraneTopic &current = *modParameters::CurrentTopic;
+    const int cells = int(current.TotalOptions()) * current.TotalAttributes();
+    if (Index >= cells || size_t(Index) >= lblRating.size() || RestoringState)
         return;
-    StoreValue([&] {
+    StoreCaptionValue([this, Index](VeltraneTopic &topic) {
         topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
                         NormaliseNumericInput(lblRating[Index]->Caption()));
     });
+}
+
+// A caption the refresh wrote goes back into the topic, so that the topic holds the
+// displayed, rounded value. Where that changes nothing, neither the store nor another
+// refresh is needed: the chain of refreshes ends with the first pass that changes no value.
+void frmMain::StoreCaptionValue(const std::function<void(VeltraneTopic &)> &store)
+{
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    if (RefreshDepth > 0) {
+        VeltraneTopic probe = topic;
+        try {
+            store(probe);
+            if (probe == topic)
+                return;
+        } catch (const VeltraneError &) {
+            // Reported by the store below, as for a typed value.
+        }
+    }
+    StoreValue([&] { store(topic); });
 }
 
 QString frmMain::FormatNumberForDisplay(double Number)

@@ -12,7 +12,7 @@ const QColor PageFill(246, 250, 255);
 const QColor BackgroundTop(223, 239, 255);
 const QColor BackgroundBottom(145, 200, 255);
 
-QPainterPath TabPath(const QRectF &r, bool openBottom)
+QPainterPath tabPath(const QRectF &r, bool openBottom)
 {
     const qreal radius = 6;
     QPainterPath path;
@@ -41,7 +41,7 @@ QImage TabBackgroundImage(const QSize &size)
     shade.setColorAt(1, QColor(170, 208, 245));
     painter.setPen(QPen(Outline, 1));
     painter.setBrush(shade);
-    painter.drawPath(TabPath(face, false));
+    painter.drawPath(tabPath(face, false));
     return image;
 }
 
@@ -87,7 +87,7 @@ void PaintDialog(QPainter &painter, const QRect &dialog, const QRect &page, cons
     QPainterPath pageShape;
     pageShape.addRoundedRect(pageFace, 8, 8);
     const QRectF tabFace = QRectF(selectedTab).adjusted(0.5, 0.5, -0.5, 0);
-    QPainterPath shape = pageShape.united(TabPath(tabFace.adjusted(0, 0, 0, 2), false));
+    QPainterPath shape = pageShape.united(tabPath(tabFace.adjusted(0, 0, 0, 2), false));
     painter.setPen(QPen(Outline, 1));
     painter.setBrush(PageFill);
     painter.drawPath(shape);

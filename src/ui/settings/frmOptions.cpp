@@ -37,7 +37,7 @@ constexpr double BottomMarginTwips = 400;
 
 // The count a count box holds, as the 16-bit number the topic takes; the box keeps
 // whole numbers once its focus rule has run.
-int16_t CountIn(const QLineEdit &box, int16_t currentCount)
+int16_t countIn(const QLineEdit &box, int16_t currentCount)
 {
     const std::optional<double> value = ParseNumericText(box.text());
     if (!value)
@@ -139,8 +139,8 @@ void frmOptions::ApplySettings()
     VeltraneTopic &topic = *CurrentTopic;
     const QString title = m_txtTitle->text();
     const bool invert = !m_optWeightingType[0]->isChecked();
-    const int16_t attributes = CountIn(*m_txtAttributeCount, topic.TotalAttributes());
-    const int16_t options = CountIn(*m_txtOptionCount, topic.TotalOptions());
+    const int16_t attributes = countIn(*m_txtAttributeCount, topic.TotalAttributes());
+    const int16_t options = countIn(*m_txtOptionCount, topic.TotalOptions());
 
     if (m_owner.OwnerIsLoading()) {
         if (title != topic.Title())

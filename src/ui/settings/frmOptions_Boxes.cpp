@@ -16,7 +16,7 @@ using namespace modParameters;
 
 namespace {
 
-void SelectAllText(QLineEdit *box)
+void selectAllText(QLineEdit *box)
 {
     box->selectAll();
     // A mouse press that gave the focus places the cursor after this; select again then.
@@ -69,14 +69,14 @@ bool frmOptions::eventFilter(QObject *watched, QEvent *event)
     if (box == m_txtTitle)
         txtTitle_GotFocus();
     else
-        SelectAllText(box);
+        selectAllText(box);
     return false;
 }
 
 void frmOptions::txtTitle_GotFocus()
 {
     m_savedTitle = m_txtTitle->text();
-    SelectAllText(m_txtTitle);
+    selectAllText(m_txtTitle);
 }
 
 void frmOptions::txtTitle_LostFocus()

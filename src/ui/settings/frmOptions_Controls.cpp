@@ -29,7 +29,7 @@ constexpr uint32_t LinkColour = RGB(0, 0, 255);
 
 const char *const TabCaptions[] = {"Topic", "Preferences", "About"};
 
-QFont DialogFont(bool heading)
+QFont dialogFont(bool heading)
 {
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPointSizeF(heading ? 9.75 : 8.25);
@@ -37,13 +37,13 @@ QFont DialogFont(bool heading)
     return font;
 }
 
-QString Element(const char *arrayName, int index)
+QString element(const char *arrayName, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
 }
 
 template <typename Control>
-Control *Place(Control *control, const QString &name, const QRect &place)
+Control *placed(Control *control, const QString &name, const QRect &place)
 {
     control->setObjectName(name);
     control->setGeometry(place);
@@ -54,7 +54,7 @@ Control *Place(Control *control, const QString &name, const QRect &place)
 
 void frmOptions::buildControls()
 {
-    setFont(DialogFont(false));
+    setFont(dialogFont(false));
     setFixedSize(DialogSize);
     buildTabStrip();
     buildTopicPage();
@@ -66,8 +66,8 @@ void frmOptions::buildControls()
 
 VLabel *frmOptions::addLabel(const QString &name, const QString &caption, const QRect &place, bool heading)
 {
-    auto *label = Place(new VLabel(caption, this), name, place);
-    label->setFont(DialogFont(heading));
+    auto *label = placed(new VLabel(caption, this), name, place);
+    label->setFont(dialogFont(heading));
     if (place.size().isEmpty())
         label->SetAutoSize(true);
     return label;
@@ -78,10 +78,10 @@ void frmOptions::buildTabStrip()
     const QImage face = OptionsArtwork::TabBackgroundImage(TabSize);
     for (int16_t i = 0; i < 3; ++i) {
         const QRect tab(QPoint(FirstTabLeft + i * TabStep, TabTop), TabSize);
-        VLabel *image = Place(new VLabel(this), Element("imgTabBackground", i), tab);
+        VLabel *image = placed(new VLabel(this), element("imgTabBackground", i), tab);
         image->setPixmap(QPixmap::fromImage(face));
         m_imgTabBackground[i] = image;
-        VLabel *heading = addLabel(Element("lblTabText", i), QLatin1String(TabCaptions[i]), QRect(tab.topLeft(), QSize()), true);
+        VLabel *heading = addLabel(element("lblTabText", i), QLatin1String(TabCaptions[i]), QRect(tab.topLeft(), QSize()), true);
         heading->move(tab.center() - QPoint(heading->width() / 2, heading->height() / 2));
         m_lblTabText[i] = heading;
         connect(image, &VLabel::Click, this, [this, i] { SelectTab(i); });
@@ -94,20 +94,20 @@ void frmOptions::buildTopicPage()
 {
     m_lblTopicSettings = addLabel(QStringLiteral("lblTopicSettings"), QStringLiteral("Topic Settings:"), QRect(24, 48, 0, 0), true);
     m_lblTitle = addLabel(QStringLiteral("lblTitle"), QStringLiteral("Topic Title:"), QRect(40, 82, 0, 0), true);
-    m_txtTitle = Place(new QLineEdit(QStringLiteral("Topic Title"), this), QStringLiteral("txtTitle"), QRect(150, 79, 200, 24));
+    m_txtTitle = placed(new QLineEdit(QStringLiteral("Topic Title"), this), QStringLiteral("txtTitle"), QRect(150, 79, 200, 24));
     m_lblAttributeCount = addLabel(QStringLiteral("lblAttributeCount"), QStringLiteral("No. Of Attributes"), QRect(40, 117, 0, 0), false);
-    m_txtAttributeCount = Place(new QLineEdit(this), QStringLiteral("txtAttributeCount"), QRect(150, 113, 45, 24));
+    m_txtAttributeCount = placed(new QLineEdit(this), QStringLiteral("txtAttributeCount"), QRect(150, 113, 45, 24));
     m_lblOptionCount = addLabel(QStringLiteral("lblOptionCount"), QStringLiteral("No. Of Options"), QRect(40, 151, 0, 0), false);
-    m_txtOptionCount = Place(new QLineEdit(this), QStringLiteral("txtOptionCount"), QRect(150, 147, 45, 24));
+    m_txtOptionCount = placed(new QLineEdit(this), QStringLiteral("txtOptionCount"), QRect(150, 147, 45, 24));
 
-    m_picWeightingType = Place(new QWidget(this), QStringLiteral("picWeightingType"), QRect(38, 184, 22, 48));
+    m_picWeightingType = placed(new QWidget(this), QStringLiteral("picWeightingType"), QRect(38, 184, 22, 48));
     // Each set of option buttons is a group of its own, the container's included.
     auto *weightingTypes = new QButtonGroup(this);
     const char *const captions[] = {"Positive Attributes", "Negative Attributes"};
     for (int i = 0; i < 2; ++i) {
-        m_optWeightingType[i] = Place(new QRadioButton(m_picWeightingType), Element("optWeightingType", i), QRect(2, 3 + i * 24, 18, 18));
+        m_optWeightingType[i] = placed(new QRadioButton(m_picWeightingType), element("optWeightingType", i), QRect(2, 3 + i * 24, 18, 18));
         weightingTypes->addButton(m_optWeightingType[i]);
-        m_lblWeightingType[i] = addLabel(Element("lblWeightingType", i), QLatin1String(captions[i]), QRect(62, 186 + i * 24, 0, 0), false);
+        m_lblWeightingType[i] = addLabel(element("lblWeightingType", i), QLatin1String(captions[i]), QRect(62, 186 + i * 24, 0, 0), false);
         connect(m_lblWeightingType[i], &VLabel::Click, this, [this, i] { m_optWeightingType[i]->setChecked(true); });
     }
 
@@ -118,20 +118,20 @@ void frmOptions::buildTopicPage()
 void frmOptions::buildPreferencesPage()
 {
     m_lblDisplaySettings = addLabel(QStringLiteral("lblDisplaySettings"), QStringLiteral("Display Settings:"), QRect(24, 48, 0, 0), true);
-    m_optRange1 = Place(new QRadioButton(this), QStringLiteral("optRange(1)"), QRect(40, 78, 18, 18));
+    m_optRange1 = placed(new QRadioButton(this), QStringLiteral("optRange(1)"), QRect(40, 78, 18, 18));
     m_lblRange1 = addLabel(QStringLiteral("lblRange(1)"), QStringLiteral("Decimals"), QRect(62, 79, 0, 0), false);
-    m_optRange100 = Place(new QRadioButton(this), QStringLiteral("optRange(100)"), QRect(40, 102, 18, 18));
+    m_optRange100 = placed(new QRadioButton(this), QStringLiteral("optRange(100)"), QRect(40, 102, 18, 18));
     m_lblRange100 = addLabel(QStringLiteral("lblRange(100)"), QStringLiteral("Percentages"), QRect(62, 103, 0, 0), false);
     auto *ranges = new QButtonGroup(this);
     ranges->addButton(m_optRange1);
     ranges->addButton(m_optRange100);
-    m_chkNormaliseWeights = Place(new QCheckBox(this), QStringLiteral("chkNormaliseWeights"), QRect(40, 130, 18, 18));
+    m_chkNormaliseWeights = placed(new QCheckBox(this), QStringLiteral("chkNormaliseWeights"), QRect(40, 130, 18, 18));
     m_lblNormaliseWeights = addLabel(QStringLiteral("lblNormaliseWeights"), QStringLiteral("Normalise Weights?"), QRect(62, 131, 0, 0), false);
     m_lblProgramSettings = addLabel(QStringLiteral("lblProgramSettings"), QStringLiteral("Program Settings:"), QRect(24, 166, 0, 0), true);
-    m_chkShowSettingsOnNew = Place(new QCheckBox(this), QStringLiteral("chkShowSettingsOnNew"), QRect(40, 196, 18, 18));
+    m_chkShowSettingsOnNew = placed(new QCheckBox(this), QStringLiteral("chkShowSettingsOnNew"), QRect(40, 196, 18, 18));
     m_lblShowSettingsOnNew = addLabel(QStringLiteral("lblShowSettingsOnNew"), QStringLiteral("Show settings when starting a new topic?"), QRect(62, 197, 0, 0), false);
     // Below the design's controls, which keep their places; the caption takes two lines.
-    m_chkShowStability = Place(new QCheckBox(this), QStringLiteral("chkShowStability"), QRect(40, 220, 18, 18));
+    m_chkShowStability = placed(new QCheckBox(this), QStringLiteral("chkShowStability"), QRect(40, 220, 18, 18));
     m_lblShowStability = addLabel(QStringLiteral("lblShowStability"), QStringLiteral("Show how far values may move before the best option changes"), QRect(62, 221, 300, 32), false);
     m_lblShowStability->setWordWrap(true);
     m_lblShowStability->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -145,7 +145,7 @@ void frmOptions::buildPreferencesPage()
 
 void frmOptions::buildAboutPage()
 {
-    m_imgLogo = Place(new VLabel(this), QStringLiteral("imgLogo"), QRect(30, 56, 64, 64));
+    m_imgLogo = placed(new VLabel(this), QStringLiteral("imgLogo"), QRect(30, 56, 64, 64));
     m_imgLogo->setPixmap(QPixmap::fromImage(OptionsArtwork::LogoImage(64)));
     m_lblVeltraneTitle = addLabel(QStringLiteral("lblVeltraneTitle"), QStringLiteral("Veltrane"), QRect(110, 58, 0, 0), true);
     m_lblCopyright1 = addLabel(QStringLiteral("lblCopyright1"), QStringLiteral("Weigh up your options, score them, and choose."), QRect(110, 86, 0, 0), false);
@@ -163,8 +163,8 @@ void frmOptions::buildAboutPage()
 
 void frmOptions::buildButtons()
 {
-    m_btnOk = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("btnOk"), QRect(105, 260, 80, 27));
-    m_btnCancel = Place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("btnCancel"), QRect(195, 260, 80, 27));
+    m_btnOk = placed(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("btnOk"), QRect(105, 260, 80, 27));
+    m_btnCancel = placed(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("btnCancel"), QRect(195, 260, 80, 27));
     // Enter is not the dialog's business: only Escape is.
     for (QPushButton *button : {m_btnOk, m_btnCancel}) {
         button->setAutoDefault(false);

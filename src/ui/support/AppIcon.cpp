@@ -9,7 +9,7 @@ namespace {
 const QColor Navy(0x00, 0x00, 0x80);
 
 // Drawn on a 64-unit square, as the SVG is.
-void PaintBar(QPainter &painter, const QRectF &bar, const QColor &top, const QColor &bottom, const QColor &edge)
+void paintBar(QPainter &painter, const QRectF &bar, const QColor &top, const QColor &bottom, const QColor &edge)
 {
     QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
     fill.setColorAt(0, top);
@@ -44,9 +44,9 @@ QImage RenderAppIcon(int size)
     painter.setPen(QPen(Navy, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(axes);
 
-    PaintBar(painter, QRectF(17, 16, 33, 8), QColor(0xff, 0xe0, 0x66), QColor(0xe6, 0xa8, 0x00), QColor(0x8a, 0x64, 0x00));
-    PaintBar(painter, QRectF(17, 28, 23, 8), QColor(0x8c, 0xb4, 0xe6), QColor(0x4a, 0x7c, 0xc0), Navy);
-    PaintBar(painter, QRectF(17, 40, 14, 8), QColor(0x8c, 0xb4, 0xe6), QColor(0x4a, 0x7c, 0xc0), Navy);
+    paintBar(painter, QRectF(17, 16, 33, 8), QColor(0xff, 0xe0, 0x66), QColor(0xe6, 0xa8, 0x00), QColor(0x8a, 0x64, 0x00));
+    paintBar(painter, QRectF(17, 28, 23, 8), QColor(0x8c, 0xb4, 0xe6), QColor(0x4a, 0x7c, 0xc0), Navy);
+    paintBar(painter, QRectF(17, 40, 14, 8), QColor(0x8c, 0xb4, 0xe6), QColor(0x4a, 0x7c, 0xc0), Navy);
     return icon;
 }
 

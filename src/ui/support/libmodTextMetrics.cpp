@@ -50,7 +50,7 @@ namespace {
 
 // The text a shortening step leaves of the first `length` characters: the cut-off part
 // goes, then the spaces it exposes at the end (the text starts with no space).
-QString Cut(const QString &text, qsizetype length)
+QString cutText(const QString &text, qsizetype length)
 {
     return TrimBlanks(text.left(length));
 }
@@ -100,7 +100,7 @@ private:
 // doubling from the short end, so a text far too wide for the limit is never measured
 // whole.
 template <typename Fits>
-qsizetype LongestFitting(const WholeLengths &lengths, qsizetype top, Fits fits)
+qsizetype longestFitting(const WholeLengths &lengths, qsizetype top, Fits fits)
 {
     const qsizetype count = lengths.Count(top);
     qsizetype low = -1; // index known to fit (none yet)
@@ -152,20 +152,20 @@ void FitLabelCaption(VLabel &label, int32_t limit)
     const WholeLengths lengths(text);
     // Whether the whole text fits, found without measuring more of it than needed.
     const bool fitsWhole =
-        n < 2 || LongestFitting(lengths, n, [&](qsizetype length) { return widthOf(text.left(length) + Margins) <= limit; }) == n;
+        n < 2 || longestFitting(lengths, n, [&](qsizetype length) { return widthOf(text.left(length) + Margins) <= limit; }) == n;
     QString shown = text;
     int32_t w = 0;
     if (fitsWhole) {
         w = widthOf(text + Margins);
     } else {
-        auto fits = [&](qsizetype length) { return widthOf(Cut(text, length) + Ellipsis + Margins) <= limit; };
-        qsizetype length = std::max<qsizetype>(1, LongestFitting(lengths, n - 1, fits));
+        auto fits = [&](qsizetype length) { return widthOf(cutText(text, length) + Ellipsis + Margins) <= limit; };
+        qsizetype length = std::max<qsizetype>(1, longestFitting(lengths, n - 1, fits));
         // The cut just past it splits a pair: it is tried first when shortening, so it wins
         // if its box fits.
         if (length + 1 < n && text.at(length).isHighSurrogate() && text.at(length + 1).isLowSurrogate()
             && fits(length + 1))
             ++length;
-        shown = Cut(text, length) + Ellipsis;
+        shown = cutText(text, length) + Ellipsis;
         w = widthOf(shown + Margins);
     }
 

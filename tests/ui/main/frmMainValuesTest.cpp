@@ -183,7 +183,9 @@ TEST_F(MainWindowTest, ScoreTitlesAreShortenedWithTheFullNameAsTooltip)
 TEST_F(MainWindowTest, NestedRefreshKeepsSliderWritesSuppressed)
 {
     auto topic = ShowTopic(2, 2);
-    topic->SetRating(0, 0, 0.2); // lblRating(0) changes in the next refresh: a nested refresh
+    topic->SetRounding(-1);
+    topic->SetRating(0, 0, 0.2004);
+    topic->SetRounding(3); // shown as 0.200 and written back: a nested refresh
     bool written = false;
     QMetaObject::Connection once;
     once = QObject::connect(window->lblRating[0], &VLabel::Change, window, [&] {
@@ -196,5 +198,38 @@ TEST_F(MainWindowTest, NestedRefreshKeepsSliderWritesSuppressed)
     ASSERT_TRUE(written);
     EXPECT_DOUBLE_EQ(topic->GetRating(1, 1), 0.5) << "the slider write was handled";
     EXPECT_EQ(window->lblRating[0]->Caption(), "0.200");
+    EXPECT_DOUBLE_EQ(topic->GetRating(0, 0), 0.2) << "the displayed value went back into the topic";
     EXPECT_FLOAT_EQ(window->sliderRating[3]->Value(), 50.0f) << "the refresh shows the topic's value";
+}
+
+TEST_F(MainWindowTest, OneSliderStepStoresOnce)
+{
+    auto topic = ShowTopic(2, 3);
+    int before = window->ValueStores();
+    SendKey(*window->sliderRating[1], Qt::Key_Right);
+    EXPECT_EQ(window->ValueStores() - before, 1) << "the value change and the adjustment are one step";
+    EXPECT_DOUBLE_EQ(topic->GetRating(0, 1), 0.51);
+
+    // Normalised weightings, unrounded or rounded, as decimals or percentages: the slider's
+    // value goes in, then the displayed values come back from the captions until nothing
+    // changes, at every point of the track.
+    topic->SetNormaliseWeights(true);
+    for (const int16_t rounding : {int16_t(-1), int16_t(3)}) {
+        for (const bool decimal : {true, false}) {
+            topic->SetRounding(rounding);
+            modParameters::DisplayAsDecimal = decimal;
+            window->UpdateSettings();
+            MeterSlider &slider = *window->sliderWeighting[1];
+            for (int x = 1; x < slider.width(); ++x) {
+                before = window->ValueStores();
+                Press(slider, QPoint(x, slider.height() / 2));
+                Release(slider, QPoint(x, slider.height() / 2));
+                // Each write-back rescales the others; a handful of passes settles them.
+                EXPECT_LE(window->ValueStores() - before, 2 * topic->TotalAttributes()) << x;
+                for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
+                    ASSERT_EQ(window->lblWeighting[j]->Caption(), frmMain::FormatNumberForDisplay(topic->GetWeighting(j)))
+                        << "at " << x << ", weighting " << j;
+            }
+        }
+    }
 }
