@@ -1,8 +1,11 @@
 // Loads arbitrary bytes as a topic file. A load must never crash; a failed load leaves the
 // topic as it was; a loaded topic keeps to the limits and ranges and survives being saved
-// and loaded again unchanged, spreads included; 100 draws of its confidence figures add up.
+// and loaded again unchanged, spreads included; 100 draws of its confidence figures add up;
+// every stability range, crossover and closest change is finite, within 0..1 and holds the
+// value as it stands.
 #include "FuzzSupport.h"
 #include "model/TopicConfidence.h"
+#include "model/TopicStability.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "support/MsgBox.h"
@@ -15,6 +18,50 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     SetMsgBoxHandler([](const QString &, int, const QString &) { return int(vbOK); });
     return 0;
 }
+
+namespace {
+
+bool isUnit(double value)
+{
+    return std::isfinite(value) && value >= 0 && value <= 1;
+}
+
+bool isOption(int16_t option, const VeltraneTopic &topic)
+{
+    return option >= -1 && option < topic.TotalOptions();
+}
+
+void checkRange(const StableRange &range, double current, const VeltraneTopic &topic)
+{
+    if (!isUnit(range.From) || !isUnit(range.To) || !(range.From <= current + 1e-9 && current <= range.To + 1e-9)
+        || !isOption(range.LeaderBelow, topic) || !isOption(range.LeaderAbove, topic))
+        std::abort();
+}
+
+void checkStability(const VeltraneTopic &topic)
+{
+    if (!isOption(TopicStability::Leader(topic), topic) || TopicStability::Leader(topic) < 0)
+        std::abort();
+    VeltraneTopic exact = topic;
+    exact.SetRounding(-1);
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
+        checkRange(TopicStability::WeightingRange(topic, j), exact.GetWeighting(j), topic);
+        for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+            checkRange(TopicStability::RatingRange(topic, i, j), exact.GetRating(i, j), topic);
+        for (const Crossover &crossover : TopicStability::WeightingCrossovers(topic, j))
+            if (!isUnit(crossover.Value) || !isOption(crossover.Before, topic) || !isOption(crossover.After, topic))
+                std::abort();
+        for (double score : TopicStability::ScoresAtWeighting(topic, j, 0.5))
+            if (!std::isfinite(score))
+                std::abort();
+    }
+    if (const auto change = TopicStability::ClosestChange(topic))
+        if (!isUnit(change->From) || !isUnit(change->To) || change->NewLeader < 0
+            || change->NewLeader >= topic.TotalOptions())
+            std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -35,6 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (confidence.Best.size() != topic->TotalOptions() || !(std::abs(best - 1) < 1e-9))
         std::abort();
+
+    checkStability(*topic);
 
     topic->SetNormaliseWeights(false);
     const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);

@@ -167,7 +167,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
     painter.setPen(Qt::black);
     painter.drawText(QRectF(plot.left(), plot.bottom() + 22, plot.width(), 18), Qt::AlignHCenter | Qt::AlignTop,
                      m_attributeName + QStringLiteral(" weighting"));
-    painter.drawText(QRectF(plot.left() - LeftMargin, plot.top() - 24, LeftMargin + 40, 18), Qt::AlignLeft | Qt::AlignBottom,
+    painter.drawText(QRectF(plot.left() - LeftMargin + 8, plot.top() - 24, LeftMargin + 40, 18), Qt::AlignLeft | Qt::AlignBottom,
                      QStringLiteral("Score"));
 
     painter.setRenderHint(QPainter::Antialiasing, true);
