@@ -45,6 +45,8 @@ QSize ImageButton::sizeHint() const
 void ImageButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // A picture drawn for a sharper screen than this one is scaled down without jags.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage picture = CurrentPicture();
     if (!picture.isNull()) {
         const QSizeF size = picture.deviceIndependentSize();

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace MainWindowArt {
@@ -169,7 +170,17 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
 
 enum class Look { Normal, Over, Down, Disabled };
 
-QImage drawButton(Glyph glyph, int size, Look look)
+// A transparent picture of that size in pixels, holding `ratio` screen pixels per pixel.
+QImage blankPicture(int size, double ratio)
+{
+    const int pixels = std::max(1, int(std::lround(size * ratio)));
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(double(pixels) / size);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage drawButton(Glyph glyph, int size, double ratio, Look look)
 {
     Palette c = paletteFor(glyph);
     switch (look) {
@@ -189,8 +200,7 @@ QImage drawButton(Glyph glyph, int size, Look look)
         break;
     }
 
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = blankPicture(size, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 100.0, size / 100.0);
@@ -225,16 +235,15 @@ QImage drawButton(Glyph glyph, int size, Look look)
 
 } // namespace
 
-ButtonLook ButtonImages(Glyph glyph, int size)
+ButtonLook ButtonImages(Glyph glyph, int size, double ratio)
 {
-    return {drawButton(glyph, size, Look::Normal), drawButton(glyph, size, Look::Over),
-            drawButton(glyph, size, Look::Down), drawButton(glyph, size, Look::Disabled)};
+    return {drawButton(glyph, size, ratio, Look::Normal), drawButton(glyph, size, ratio, Look::Over),
+            drawButton(glyph, size, ratio, Look::Down), drawButton(glyph, size, ratio, Look::Disabled)};
 }
 
-QImage ResizeGripImage()
+QImage ResizeGripImage(double ratio)
 {
-    QImage image(13, 13, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = blankPicture(13, ratio);
     QPainter p(&image);
     // Three rows of raised dots along the diagonal, the classic sizing grip.
     for (int row = 0; row < 3; ++row) {

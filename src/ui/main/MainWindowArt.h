@@ -27,10 +27,11 @@ struct ButtonLook
     QImage disabledpicture;
 };
 
-// The looks of a square button of side `size` pixels showing `glyph`.
-ButtonLook ButtonImages(Glyph glyph, int size);
+// The looks of a square button of side `size` pixels showing `glyph`, drawn with `ratio`
+// screen pixels per pixel so that they stay sharp on a scaled screen.
+ButtonLook ButtonImages(Glyph glyph, int size, double ratio = 1);
 
-// The 13 x 13 grip shown in the window's bottom-right corner.
-QImage ResizeGripImage();
+// The 13 x 13 grip shown in the window's bottom-right corner, drawn as the buttons are.
+QImage ResizeGripImage(double ratio = 1);
 
 } // namespace MainWindowArt

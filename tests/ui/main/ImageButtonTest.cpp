@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "ui/main/ImageButton.h"
+#include "ui/main/MainWindowArt.h"
 #include "ui/support/MouseState.h"
 
 #include <QEnterEvent>
@@ -115,4 +116,27 @@ TEST_F(ButtonFixture, ReportsMouseMovementAndKeepsItsToolTip)
     EXPECT_FLOAT_EQ(x, 3);
     button.setToolTip(QStringLiteral("Hide Scores"));
     EXPECT_EQ(button.toolTip(), "Hide Scores");
+}
+
+// On a screen of two pixels per pixel every picture holds twice the pixels at the same
+// size, and they are drawn anew, not a copy blown up.
+TEST(MainWindowArt, PicturesAreDrawnAtTheScreensPixelRatio)
+{
+    using MainWindowArt::Glyph;
+    for (Glyph glyph : {Glyph::New, Glyph::Load, Glyph::Save, Glyph::Settings, Glyph::Add, Glyph::Remove,
+                        Glyph::Hide, Glyph::Show, Glyph::Chart}) {
+        const MainWindowArt::ButtonLook plain = MainWindowArt::ButtonImages(glyph, 18);
+        const MainWindowArt::ButtonLook sharp = MainWindowArt::ButtonImages(glyph, 18, 2);
+        for (const QImage *picture : {&sharp.picture, &sharp.overpicture, &sharp.downpicture, &sharp.disabledpicture}) {
+            EXPECT_EQ(picture->size(), QSize(36, 36));
+            EXPECT_EQ(picture->deviceIndependentSize(), QSizeF(18, 18));
+        }
+        QImage blownUp = plain.picture.scaled(36, 36).convertToFormat(sharp.picture.format());
+        blownUp.setDevicePixelRatio(2);
+        EXPECT_NE(sharp.picture, blownUp);
+    }
+    const QImage grip = MainWindowArt::ResizeGripImage(2);
+    EXPECT_EQ(grip.size(), QSize(26, 26));
+    EXPECT_EQ(grip.deviceIndependentSize(), QSizeF(13, 13));
+    EXPECT_EQ(MainWindowArt::ResizeGripImage().size(), QSize(13, 13));
 }
