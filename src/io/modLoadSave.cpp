@@ -295,7 +295,11 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     const std::optional<QString> chosen = chooseFile(dialog, false);
     if (!chosen)
         return false;
-    const QString &fileName = *chosen;
+    return OpenTopicFile(*chosen, topic);
+}
+
+bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic)
+{
     modParameters::LastUsedDir = GetFolderOfPath(fileName);
     if (isSettingsDialogLoaded() && windowHooks().hideSettingsDialog)
         windowHooks().hideSettingsDialog();
@@ -305,6 +309,12 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     if (loaded)
         modParameters::TopicChanged = false;
     return loaded;
+}
+
+bool IsOpenableFileName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".vtp"), Qt::CaseInsensitive)
+           || fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
 }
 
 bool CheckSaveTopic(const VeltraneTopic &topic)

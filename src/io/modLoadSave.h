@@ -31,6 +31,12 @@ bool SaveTopicAs(const VeltraneTopic &topic);
 // success `topic` is the new one and TopicChanged is cleared.
 bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic);
 
+// What the Open dialog leads to once a file is chosen (also a file dropped on the window).
+bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic);
+
+// Whether the Open dialog would offer the file: a topic file or a CSV file.
+bool IsOpenableFileName(const QString &fileName);
+
 // Asks whether to save unsaved changes first; true when the caller may discard the topic.
 bool CheckSaveTopic(const VeltraneTopic &topic);
 

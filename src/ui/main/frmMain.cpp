@@ -37,12 +37,24 @@ constexpr int SmallButtonSize = 18;
 constexpr int RemoveButtonSize = 16;
 constexpr int HeadingWidth = 100;
 
+// The drawn pictures hold as many screen pixels as the sharpest screen shows; on any
+// other they are scaled down smoothly.
+double pictureRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+MainWindowArt::ButtonLook buttonImages(MainWindowArt::Glyph glyph, int size)
+{
+    return MainWindowArt::ButtonImages(glyph, size, pictureRatio());
+}
+
 ImageButton *makeButton(QWidget *parent, const char *name, MainWindowArt::Glyph glyph, int size,
                         const QString &toolTip = {})
 {
     auto *button = new ImageButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    const MainWindowArt::ButtonLook look = MainWindowArt::ButtonImages(glyph, size);
+    const MainWindowArt::ButtonLook look = buttonImages(glyph, size);
     button->SetPicture(look.picture);
     button->SetOverPicture(look.overpicture);
     button->SetDownPicture(look.downpicture);
@@ -132,6 +144,11 @@ void frmMain::CreateFixedControls()
     setTabOrder(txtTabDetectorBack, txtEditBox);
     setTabOrder(txtEditBox, txtTabDetectorForward);
     txtHiddenButton = makeTextBox(this, "txtHiddenButton");
+    // Only the window itself sends the focus to the catchers; Tab passes them by.
+    for (QLineEdit *catcher : {txtTabDetectorBack, txtTabDetectorForward, txtHiddenButton})
+        catcher->setFocusPolicy(Qt::ClickFocus);
+    // Until the person moves it, the focus rests where no focus mark shows.
+    txtHiddenButton->setFocus(Qt::OtherFocusReason);
     txtFontCalc = makeTextBox(this, "txtFontCalc");
     txtFontCalc->hide();
     libmodTextMetrics::SetFontCalcControl(txtFontCalc);
@@ -184,6 +201,7 @@ void frmMain::CreateFixedControls()
     connect(lblTitle, &VLabel::Change, this, &frmMain::lblTitle_Change);
     connect(lblTitle, &VLabel::Click, this, &frmMain::lblTitle_Click);
     WireHighlight(lblTitle, HighlightPlain);
+    WireKeyboardEdit(lblTitle, [this] { lblTitle_Click(); }, HighlightPlain);
 
     btnNew = makeButton(this, "btnNew", Glyph::New, CommandButtonSize, QStringLiteral("Start New Topic"));
     btnLoad = makeButton(this, "btnLoad", Glyph::Load, CommandButtonSize, QStringLiteral("Load Topic"));
@@ -207,8 +225,8 @@ void frmMain::CreateFixedControls()
     // The image holder: the "hide" look in picture and overpicture, the "show" look in
     // downpicture and disabledpicture.
     {
-        const MainWindowArt::ButtonLook hide = MainWindowArt::ButtonImages(Glyph::Hide, SmallButtonSize);
-        const MainWindowArt::ButtonLook show = MainWindowArt::ButtonImages(Glyph::Show, SmallButtonSize);
+        const MainWindowArt::ButtonLook hide = buttonImages(Glyph::Hide, SmallButtonSize);
+        const MainWindowArt::ButtonLook show = buttonImages(Glyph::Show, SmallButtonSize);
         btnImageStore = makeButton(this, "btnImageStore", Glyph::Hide, SmallButtonSize);
         btnImageStore->SetPicture(hide.picture);
         btnImageStore->SetOverPicture(hide.overpicture);
@@ -226,7 +244,7 @@ void frmMain::CreateFixedControls()
 
     imgResizeTab = new QLabel(this);
     imgResizeTab->setObjectName(QStringLiteral("imgResizeTab"));
-    imgResizeTab->setPixmap(QPixmap::fromImage(MainWindowArt::ResizeGripImage()));
+    imgResizeTab->setPixmap(QPixmap::fromImage(MainWindowArt::ResizeGripImage(pictureRatio())));
     imgResizeTab->resize(13, 13);
     imgResizeTab->setCursor(Qt::SizeFDiagCursor);
     imgResizeTab->installEventFilter(this);

@@ -308,6 +308,17 @@ private:
     void CommitEditText();
     QString EditStep(const VLabel &label, const QString &text) const;
     const std::vector<VLabel *> *EditArrayOf(const VLabel &label) const;
+    // Keyboard use without an open edit: the label takes the focus by Tab, opens its edit
+    // by `edit` on Enter or F2 and, as a name of that highlight kind, is removed by Delete.
+    void WireKeyboardEdit(VLabel *label, const std::function<void()> &edit, int16_t kind);
+    void UpdateTabOrder();
+    // Set while the open edit was begun from the keyboard: it hands the focus back to its
+    // label when it ends by Enter or Escape.
+    bool EditFromKeyboard = false;
+    void EndKeyboardEdit();
+    // The remove commands for that name label; nothing while the remove button is disabled.
+    void RemoveAttribute(const VLabel *label);
+    void RemoveOption(const VLabel *label);
 
     // Slider value changes are ignored while set. Holders set it with a QScopedValueRollback,
     // so that a refresh nested inside another (a caption change during UpdateSettings) gives

@@ -228,6 +228,7 @@ void frmMain::UpdateSliderArrays(bool SkipRedrawForm)
     ComputeMinimumSize();
     UpdateSettings();
     suppress.reset();
+    UpdateTabOrder();
 
     // 10. Laid out and painted when shown.
     if (!isVisible())

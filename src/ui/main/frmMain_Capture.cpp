@@ -16,6 +16,16 @@
 
 void frmMain::CaptureWindow()
 {
+    // A focus mark is no part of the picture: the focus rests on the hidden catcher while
+    // the picture is taken (before the buttons hide, which would pass it on), then returns.
+    const QPointer<QWidget> focused = focusWidget() != txtEditBox ? focusWidget() : nullptr;
+    const auto parkFocus = [this] {
+        if (focusWidget() != txtHiddenButton)
+            txtHiddenButton->setFocus(Qt::OtherFocusReason);
+    };
+    if (focused)
+        parkFocus();
+
     // 1. - 2. The capture picture sized, the command controls hidden.
     picCapture->resize(width(), height());
     for (QWidget *control : {static_cast<QWidget *>(btnSave), static_cast<QWidget *>(btnLoad),
@@ -34,11 +44,13 @@ void frmMain::CaptureWindow()
     std::optional<QString> openEditText;
     QPointer<VLabel> openEditLabel;
     const int16_t openEditKind = EditKind;
+    const bool openEditFromKeyboard = EditFromKeyboard;
     if (!txtEditBox->isHidden()) {
         openEditText = OpenEditText();
         openEditLabel = EditLabel;
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
         txtEditBox_KeyPress(&escape);
+        parkFocus();
     }
 
     // 5. - 7. Mouse movement during the capture must not bring the highlight back.
@@ -76,6 +88,9 @@ void frmMain::CaptureWindow()
     if (openEditText && openEditLabel) {
         BeginEdit(openEditLabel, openEditKind, *openEditText);
         txtEditBox->show();
+        EditFromKeyboard = openEditFromKeyboard;
+    } else if (focused && focused->isVisible()) {
+        focused->setFocus(Qt::OtherFocusReason);
     }
 }
 

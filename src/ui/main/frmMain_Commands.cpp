@@ -14,8 +14,13 @@
 #include "ui/support/VLabel.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <functional>
@@ -52,13 +57,81 @@ std::optional<int16_t> indexIn(const std::vector<VLabel *> &array, const VLabel 
     return int16_t(found - array.begin());
 }
 
-// Deletes through `remove`, then takes the highlight away and rebuilds the arrays.
-void removeAndRebuild(frmMain &window, const std::function<void()> &remove)
+// Deletes element `index` of `names` through `remove`, then takes the highlight away and
+// rebuilds the arrays. A focused name hands the focus on to the name now in its place.
+void removeAndRebuild(frmMain &window, const std::function<void()> &remove, const std::vector<VLabel *> &names,
+                      int16_t index)
 {
+    const bool focused = names[index]->hasFocus();
     remove();
     window.HighlightControl(nullptr, frmMain::HighlightPlain);
     window.UpdateSliderArrays(false);
+    if (focused && !names.empty())
+        names[std::min<size_t>(index, names.size() - 1)]->setFocus(Qt::TabFocusReason);
 }
+
+// The Load command once the save question allows it: `open` replaces the topic (a file
+// dialog, or a file already named), then the window shows the new one.
+void loadWith(frmMain &window, const std::function<bool(std::shared_ptr<VeltraneTopic> &)> &open)
+{
+    window.CommitOpenEdit();
+    guarded([&window, &open] {
+        if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
+            return;
+        if (!open(CurrentTopic))
+            return;
+        window.StartLoad();
+        window.UpdateSliderArrays(false);
+        window.EndLoad();
+        window.RepaintGradients();
+        window.ResetHistory();
+    });
+}
+
+// One topic or CSV file dropped on the window opens as Load opens it; anything else is
+// refused while it is dragged, so the pointer shows no drop.
+class FileDrops : public QObject
+{
+public:
+    explicit FileDrops(frmMain &window) : QObject(&window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched != &m_window
+            || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+            return false;
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString file = droppedFile(*drop->mimeData());
+        if (file.isEmpty()) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        // The dragging program waits for the drop to end: the save question comes after.
+        if (type == QEvent::Drop) {
+            QTimer::singleShot(0, &m_window, [window = &m_window, file] {
+                loadWith(*window, [&file](std::shared_ptr<VeltraneTopic> &topic) {
+                    return modLoadSave::OpenTopicFile(file, topic);
+                });
+            });
+        }
+        return true;
+    }
+
+private:
+    static QString droppedFile(const QMimeData &data)
+    {
+        const QList<QUrl> urls = data.urls();
+        if (urls.size() != 1 || !urls.front().isLocalFile())
+            return {};
+        const QString file = urls.front().toLocalFile();
+        return modLoadSave::IsOpenableFileName(file) && QFileInfo(file).isFile() ? file : QString();
+    }
+
+    frmMain &m_window;
+};
 
 } // namespace
 
@@ -100,6 +173,8 @@ void frmMain::InitCommands()
     for (const auto &[button, handler] : commands)
         connect(button, &ImageButton::Click, this, handler);
     qApp->installEventFilter(new ShortcutKeys(*this));
+    setAcceptDrops(true);
+    installEventFilter(new FileDrops(*this));
 }
 
 bool frmMain::Form_KeyDown(QKeyEvent *event)
@@ -200,18 +275,7 @@ void frmMain::btnNew_Click()
 
 void frmMain::btnLoad_Click()
 {
-    CommitOpenEdit();
-    guarded([this] {
-        if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
-            return;
-        if (!modLoadSave::OpenTopic(CurrentTopic))
-            return;
-        StartLoad();
-        UpdateSliderArrays(false);
-        EndLoad();
-        RepaintGradients();
-        ResetHistory();
-    });
+    loadWith(*this, [](std::shared_ptr<VeltraneTopic> &topic) { return modLoadSave::OpenTopic(topic); });
 }
 
 void frmMain::btnSave_Click()
@@ -270,26 +334,38 @@ void frmMain::btnAddOption_Click()
 // The remove buttons stand beside the name under the hover highlight: that one goes.
 void frmMain::btnRemoveAttribute_Click()
 {
-    CommitOpenEdit();
-    if (const std::optional<int16_t> index = indexIn(lblAttribute, HighlightedAttribute)) {
-        guarded([this, index] {
-            const QString step = QStringLiteral("Delete Attribute ") + QuotedName(CurrentTopic->GetAttributeName(*index));
-            removeAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); });
-            RecordStep(step);
-        });
-    }
+    RemoveAttribute(HighlightedAttribute);
 }
 
 void frmMain::btnRemoveOption_Click()
 {
+    RemoveOption(HighlightedOption);
+}
+
+void frmMain::RemoveAttribute(const VLabel *label)
+{
     CommitOpenEdit();
-    if (const std::optional<int16_t> index = indexIn(lblOption, HighlightedOption)) {
-        guarded([this, index] {
-            const QString step = QStringLiteral("Delete Option ") + QuotedName(CurrentTopic->GetOptionName(*index));
-            removeAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); });
-            RecordStep(step);
-        });
-    }
+    const std::optional<int16_t> index = indexIn(lblAttribute, label);
+    if (!index || !btnRemoveAttribute->isEnabled())
+        return;
+    guarded([this, index] {
+        const QString step = QStringLiteral("Delete Attribute ") + QuotedName(CurrentTopic->GetAttributeName(*index));
+        removeAndRebuild(*this, [&] { CurrentTopic->DeleteAttribute(*index); }, lblAttribute, *index);
+        RecordStep(step);
+    });
+}
+
+void frmMain::RemoveOption(const VLabel *label)
+{
+    CommitOpenEdit();
+    const std::optional<int16_t> index = indexIn(lblOption, label);
+    if (!index || !btnRemoveOption->isEnabled())
+        return;
+    guarded([this, index] {
+        const QString step = QStringLiteral("Delete Option ") + QuotedName(CurrentTopic->GetOptionName(*index));
+        removeAndRebuild(*this, [&] { CurrentTopic->DeleteOption(*index); }, lblOption, *index);
+        RecordStep(step);
+    });
 }
 
 void frmMain::CopyPicture()

@@ -7,6 +7,8 @@
 #include "model/VeltraneTopic.h"
 #include "support/VeltraneError.h"
 #include "ui/main/ControlArray.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
 #include "ui/support/VLabel.h"
 
@@ -201,10 +203,12 @@ bool frmMain::txtEditBox_KeyPress(QKeyEvent *event)
             txtEditBox->setText(EditLabel->Caption());
         txtHiddenButton->setFocus(Qt::OtherFocusReason);
         txtEditBox->hide();
+        EndKeyboardEdit();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         txtHiddenButton->setFocus(Qt::OtherFocusReason);
+        EndKeyboardEdit();
         return true;
     case Qt::Key_Backspace:
         return false;
@@ -373,4 +377,51 @@ const std::vector<VLabel *> *frmMain::EditArrayOf(const VLabel &label) const
             return array;
     }
     return nullptr;
+}
+
+void frmMain::WireKeyboardEdit(VLabel *label, const std::function<void()> &edit, int16_t kind)
+{
+    label->setFocusPolicy(Qt::TabFocus);
+    connect(label, &VLabel::Click, this, [this] { EditFromKeyboard = false; });
+    connect(label, &VLabel::EditKey, this, [this, edit] {
+        edit();
+        EditFromKeyboard = true;
+    });
+    if (kind == HighlightOption)
+        connect(label, &VLabel::DeleteKey, this, [this, label] { RemoveOption(label); });
+    else if (kind == HighlightAttribute)
+        connect(label, &VLabel::DeleteKey, this, [this, label] { RemoveAttribute(label); });
+}
+
+// The edit has ended and the focus rests on the hidden catcher; an edit begun from the
+// keyboard gives it back to its label, so that Tab goes on from there.
+void frmMain::EndKeyboardEdit()
+{
+    if (!EditFromKeyboard)
+        return;
+    EditFromKeyboard = false;
+    if (EditLabel && EditLabel->isVisible())
+        EditLabel->setFocus(Qt::OtherFocusReason);
+}
+
+// Tab without an open edit walks the window as it reads: the title and the command
+// buttons, each panel's toggle and add button, then its names, sliders and values row by
+// row. The focus catchers and the closed edit box are no stops on the way.
+void frmMain::UpdateTabOrder()
+{
+    std::vector<QWidget *> order = {txtHiddenButton, lblTitle,      btnNew,
+                                    btnLoad,         btnSave,       btnSettings,
+                                    btnAnalysis,     btnToggleScore, btnToggleWeightings,
+                                    btnAddAttribute};
+    for (size_t j = 0; j < lblAttribute.size(); ++j)
+        order.insert(order.end(), {lblAttribute[j], sliderWeighting[j], lblWeighting[j]});
+    order.insert(order.end(), {btnToggleRatings, btnAddOption});
+    const size_t columns = lblAttribute.size();
+    for (size_t i = 0; i < lblOption.size(); ++i) {
+        order.push_back(lblOption[i]);
+        for (size_t k = i * columns; k < (i + 1) * columns && k < lblRating.size(); ++k)
+            order.insert(order.end(), {sliderRating[k], lblRating[k]});
+    }
+    for (size_t n = 1; n < order.size(); ++n)
+        setTabOrder(order[n - 1], order[n]);
 }

@@ -143,4 +143,5 @@ void frmMain::WireEditableLabel(VLabel *label, int16_t index, void (frmMain::*ch
     connect(label, &VLabel::Change, this, [this, index, change] { (this->*change)(index); });
     connect(label, &VLabel::Click, this, [this, index, click] { (this->*click)(index); });
     WireHighlight(label, kind);
+    WireKeyboardEdit(label, [this, index, click] { (this->*click)(index); }, kind);
 }

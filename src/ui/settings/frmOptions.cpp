@@ -212,7 +212,7 @@ void frmOptions::keyPressEvent(QKeyEvent *event)
         runEscape();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QDialog::keyPressEvent(event);
 }
 
 // A close request from the desktop means what Escape means.

@@ -165,11 +165,10 @@ void frmOptions::buildButtons()
 {
     m_btnOk = placed(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("btnOk"), QRect(105, 260, 80, 27));
     m_btnCancel = placed(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("btnCancel"), QRect(195, 260, 80, 27));
-    // Enter is not the dialog's business: only Escape is.
-    for (QPushButton *button : {m_btnOk, m_btnCancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    // Enter presses OK ("Begin"), or the button that has the focus.
+    for (QPushButton *button : {m_btnOk, m_btnCancel})
+        button->setAutoDefault(true);
+    m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &frmOptions::btnOk_Click);
     connect(m_btnCancel, &QPushButton::clicked, this, &frmOptions::btnCancel_Click);
 }

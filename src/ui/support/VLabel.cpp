@@ -4,7 +4,9 @@
 #include "ui/support/MouseState.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 VLabel::VLabel(QWidget *parent) : QLabel(parent)
 {
@@ -111,4 +113,36 @@ void VLabel::enterEvent(QEnterEvent *event)
     QLabel::enterEvent(event);
     emit MouseMove(MouseButtonState(QGuiApplication::mouseButtons()), ShiftState(QGuiApplication::keyboardModifiers()),
                    float(event->position().x()), float(event->position().y()));
+}
+
+void VLabel::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2:
+            emit EditKey();
+            return;
+        case Qt::Key_Delete:
+            emit DeleteKey();
+            return;
+        default:
+            break;
+        }
+    }
+    QLabel::keyPressEvent(event);
+}
+
+// The focus frame is drawn over the text's edges in the selection colour, so that it
+// stands out on every part of the gradient.
+void VLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -7,7 +7,8 @@
 // The window's label: display and editing surface at once. It reports a caption change
 // only when the text really changes, keeps a free-text Tag, reports clicks and mouse
 // movement, and can size itself to its text (AutoSize). It never paints a background,
-// so the window's gradient shows through.
+// so the window's gradient shows through. A label given a keyboard focus policy marks
+// the focus with a frame and reports Enter or F2 (EditKey) and Delete (DeleteKey).
 class VLabel : public QLabel
 {
     Q_OBJECT
@@ -46,6 +47,8 @@ public:
 signals:
     void Change();
     void Click();
+    void EditKey();
+    void DeleteKey();
     void MouseMove(int16_t button, int16_t shift, float x, float y);
 
 protected:
@@ -54,6 +57,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void fitToText();

@@ -8,8 +8,12 @@
 #include "ui/main/ShapeControl.h"
 #include "ui/support/VLabel.h"
 
+#include "TestFiles.h"
+
+#include <QDropEvent>
 #include <QEnterEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -272,6 +276,63 @@ TEST_F(CommandsTest, LoadReplacesTheTopicAndRebuildsTheWindow)
     EXPECT_EQ(window->lblOption.size(), 4u);
     EXPECT_FALSE(modParameters::TopicChanged);
     EXPECT_EQ(window->windowTitle(), "Holidays - Veltrane");
+}
+
+TEST_F(CommandsTest, ADroppedTopicOrCsvFileOpensAsLoadDoesAndOtherDropsAreRefused)
+{
+    VeltraneTopic saved;
+    saved.SetRounding(3);
+    saved.SetTotalAttributes(2);
+    saved.SetTotalOptions(3);
+    saved.SetTitle(QStringLiteral("Bikes"));
+    saved.SetOptionName(1, QStringLiteral("City"));
+    const QString csvFile = Saved("bikes.csv");
+    ASSERT_TRUE(modLoadSave::ExportTopicCSV(csvFile, saved));
+    saved.SetTitle(QStringLiteral("Holidays"));
+    const QString topicFile = Saved("holidays.vtp");
+    ASSERT_TRUE(modLoadSave::SaveTopicFile(topicFile, saved));
+    const QString otherFile = Saved("notes.txt");
+    ASSERT_TRUE(WriteFileBytes(otherFile, "Holidays"));
+
+    // As a drag from another program comes: entering first, then the drop on the target
+    // that accepted the entry; false when refused on entry.
+    auto dragAndDrop = [this](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(window, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        drop.setAccepted(false);
+        QApplication::sendEvent(window, &drop);
+        QApplication::processEvents();
+        return drop.isAccepted();
+    };
+    const QUrl topicUrl = QUrl::fromLocalFile(topicFile);
+    for (const QList<QUrl> &refused : {QList<QUrl>{QUrl::fromLocalFile(otherFile)}, QList<QUrl>{topicUrl, topicUrl},
+                                       QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.vtp"))}})
+        EXPECT_FALSE(dragAndDrop(refused)) << refused.front().toString().toStdString();
+    EXPECT_NE(modParameters::CurrentTopic->Title(), "Holidays");
+
+    // The save question comes first, as for Load; Cancel keeps the topic.
+    auto old = NamedTopic({"Price"}, 1);
+    modParameters::TopicChanged = true;
+    answer = vbCancel;
+    EXPECT_TRUE(dragAndDrop({topicUrl}));
+    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(modParameters::CurrentTopic, old);
+
+    answer = vbNo;
+    EXPECT_TRUE(dragAndDrop({topicUrl}));
+    EXPECT_EQ(modParameters::CurrentTopic->Title(), "Holidays");
+    EXPECT_EQ(window->lblOption.size(), 3u);
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_TRUE(dragAndDrop({QUrl::fromLocalFile(csvFile)}));
+    EXPECT_EQ(modParameters::CurrentTopic->Title(), "Bikes");
+    EXPECT_EQ(modParameters::CurrentTopic->GetOptionName(1), "City");
+    EXPECT_EQ(openDialogs, 0);
 }
 
 TEST_F(CommandsTest, SettingsCancelledChangeNothingAndAppliedOnesShowAtOnce)

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace WindowDriver;
 
 namespace {
@@ -343,4 +345,94 @@ TEST_F(InPlaceEditingTest, TheTabContinuationLastsFiveMilliseconds)
     // The focus arriving at a detector later continues nothing.
     window->txtTabDetectorForward->setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(Editing());
+}
+
+TEST_F(InPlaceEditingTest, WithoutAnOpenEditTabVisitsEveryEditableLabelInReadingOrder)
+{
+    window->txtHiddenButton->setFocus();
+    std::vector<QWidget *> visited;
+    for (int step = 0; step < 60 && (visited.size() < 2 || visited.back() != visited.front()); ++step) {
+        Key(Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    ASSERT_EQ(visited.front(), window->lblTitle);
+    ASSERT_EQ(visited.back(), window->lblTitle);
+    auto position = [&visited](QWidget *w) { return std::find(visited.begin(), visited.end(), w) - visited.begin(); };
+    for (QWidget *catcher : {window->txtHiddenButton, window->txtTabDetectorForward, window->txtTabDetectorBack})
+        EXPECT_EQ(position(catcher), qsizetype(visited.size()));
+    std::vector<VLabel *> reading = {window->lblTitle};
+    for (int j = 0; j < 3; ++j)
+        reading.insert(reading.end(), {window->lblAttribute[j], window->lblWeighting[j]});
+    for (int i = 0; i < 2; ++i) {
+        reading.push_back(window->lblOption[i]);
+        for (int j = 0; j < 3; ++j)
+            reading.push_back(window->lblRating[i * 3 + j]);
+    }
+    for (size_t n = 1; n < reading.size(); ++n)
+        EXPECT_LT(position(reading[n - 1]), position(reading[n])) << reading[n]->objectName().toStdString();
+}
+
+TEST_F(InPlaceEditingTest, EnterOrF2OnAFocusedLabelEditsItAndTheFocusComesBack)
+{
+    window->lblTitle->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(Editing());
+    EXPECT_EQ(Edited(), window->lblTitle);
+    Type(QStringLiteral("Trip"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(topic->Title(), "Trip");
+    EXPECT_TRUE(window->lblTitle->hasFocus());
+
+    // Inside the edit, Tab goes on to the next cell as ever; Escape ends it there.
+    window->lblRating[1]->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(Edited(), window->lblRating[1]);
+    Type(QStringLiteral("0.2"));
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Edited(), window->lblRating[2]);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Editing());
+    EXPECT_DOUBLE_EQ(topic->GetRating(0, 1), 0.2);
+    EXPECT_TRUE(window->lblRating[2]->hasFocus());
+
+    // A click opens the edit as designed: it ends on the hidden catcher.
+    Click(*window->lblRating[3]);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(window->txtHiddenButton->hasFocus());
+}
+
+TEST_F(InPlaceEditingTest, DeleteOnAFocusedNameRemovesItUnlessItIsTheLastOne)
+{
+    topic->SetOptionName(1, QStringLiteral("Train"));
+    window->lblOption[0]->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Delete);
+    ASSERT_EQ(topic->TotalOptions(), 1);
+    EXPECT_EQ(topic->GetOptionName(0), "Train");
+    EXPECT_TRUE(window->lblOption[0]->hasFocus());
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(topic->TotalOptions(), 1);
+
+    window->lblAttribute[2]->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(topic->TotalAttributes(), 2);
+    EXPECT_TRUE(window->lblAttribute[1]->hasFocus());
+    // A value label is no name: Delete leaves it alone.
+    window->lblWeighting[0]->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(topic->TotalAttributes(), 2);
+}
+
+TEST_F(InPlaceEditingTest, TheFocusMarkShowsOnScreenButNotInThePicture)
+{
+    VLabel *cell = window->lblRating[0];
+    window->txtHiddenButton->setFocus();
+    const QImage plain = cell->grab().toImage();
+    window->CaptureWindow();
+    const QImage picture = window->picCapture->Picture();
+
+    cell->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(cell->grab().toImage(), plain);
+    window->CaptureWindow();
+    EXPECT_EQ(window->picCapture->Picture(), picture);
+    EXPECT_TRUE(cell->hasFocus());
 }

@@ -433,6 +433,27 @@ TEST_F(SettingsDialogTest, EscapeCancelsOnceStartUpIsOver)
     EXPECT_EQ(Topic().Title(), "Cars");
 }
 
+TEST_F(SettingsDialogTest, EnterPressesOkOrTheFocusedButton)
+{
+    OpenDialog();
+    Activate(*dialog);
+    Box("txtTitle")->setFocus();
+    Box("txtTitle")->setText(QStringLiteral("Bikes"));
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(dialog->IsUnloaded());
+    EXPECT_FALSE(main->OptionChangeCancelled);
+    EXPECT_EQ(Topic().Title(), "Bikes");
+
+    OpenDialog();
+    Activate(*dialog);
+    Box("txtTitle")->setText(QStringLiteral("Vans"));
+    Find<QPushButton>("btnCancel")->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(dialog->IsUnloaded());
+    EXPECT_TRUE(main->OptionChangeCancelled);
+    EXPECT_EQ(Topic().Title(), "Bikes");
+}
+
 TEST_F(SettingsDialogTest, ShowModalReturnsWhenTheDialogUnloads)
 {
     WhenOpen(QStringLiteral("frmOptions"), [](QWidget &window) {
