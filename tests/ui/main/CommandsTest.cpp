@@ -319,12 +319,12 @@ TEST_F(CommandsTest, ADroppedTopicOrCsvFileOpensAsLoadDoesAndOtherDropsAreRefuse
     // The save question comes first, as for Load; Cancel keeps the topic.
     auto old = NamedTopic({"Price"}, 1);
     modParameters::TopicChanged = true;
-    answer = vbCancel;
+    boxes.fallback = vbCancel;
     EXPECT_TRUE(dragAndDrop({topicUrl}));
-    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(boxes.prompts().size(), 1);
     EXPECT_EQ(modParameters::CurrentTopic, old);
 
-    answer = vbNo;
+    boxes.fallback = vbNo;
     EXPECT_TRUE(dragAndDrop({topicUrl}));
     EXPECT_EQ(modParameters::CurrentTopic->Title(), "Holidays");
     EXPECT_EQ(window->lblOption.size(), 3u);
@@ -332,7 +332,7 @@ TEST_F(CommandsTest, ADroppedTopicOrCsvFileOpensAsLoadDoesAndOtherDropsAreRefuse
     EXPECT_TRUE(dragAndDrop({QUrl::fromLocalFile(csvFile)}));
     EXPECT_EQ(modParameters::CurrentTopic->Title(), "Bikes");
     EXPECT_EQ(modParameters::CurrentTopic->GetOptionName(1), "City");
-    EXPECT_EQ(openDialogs, 0);
+    EXPECT_EQ(files.count(false), 0);
 }
 
 TEST_F(CommandsTest, SettingsCancelledChangeNothingAndAppliedOnesShowAtOnce)
