@@ -1,4 +1,5 @@
 #include "app/modStartup.h"
+#include "ui/main/AccessibleWidgets.h"
 #include "ui/main/frmMain.h"
 #include "ui/support/FontSetup.h"
 #include "ui/support/ScreenPresenters.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     // What the window library puts behind the core's hooks, before anything is shown.
     InstallFontSubstitutions();
     InstallScreenPresenters();
+    InstallAccessibleWidgets();
     frmMain::InstallWindowHooks();
 
     return modStartup::Main(argc, argv);

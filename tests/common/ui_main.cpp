@@ -1,5 +1,7 @@
 #include "TestEnvironment.h"
 
+#include "ui/main/AccessibleWidgets.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char **argv)
 {
     TestEnvironment environment;
     QApplication app(argc, argv);
+    InstallAccessibleWidgets();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

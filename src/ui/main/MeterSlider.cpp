@@ -3,6 +3,7 @@
 #include "gfx/ColourValue.h"
 #include "ui/main/ControlArray.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,7 +41,28 @@ void MeterSlider::SetValue(float value)
         return;
     m_value = value;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, double(m_value));
+        QAccessible::updateAccessibility(&event);
+    }
     emit ValueChanged(Index());
+}
+
+bool MeterSlider::AdjustAsUser(float value)
+{
+    if (!isEnabled() || m_indicator || !adjustTo(value))
+        return false;
+    emit AdjustmentEnded(Index(), true);
+    return true;
+}
+
+void MeterSlider::SetFocusMarkShown(bool shown)
+{
+    if (shown == m_focusMarkShown)
+        return;
+    m_focusMarkShown = shown;
+    if (hasFocus())
+        update();
 }
 
 void MeterSlider::SetFullColor(uint32_t colour)
@@ -128,10 +150,14 @@ void MeterSlider::paintEvent(QPaintEvent *)
     if (HasStableRange())
         paintStableRange(painter, meter);
 
-    if (hasFocus()) {
-        QPen dotted(palette().color(QPalette::Highlight), 1, Qt::DotLine);
-        painter.setPen(dotted);
+    // The focus mark: the frame in the highlight colour and a dotted navy line inside it,
+    // clear on the filled and the empty part alike, and no cover over the value.
+    if (hasFocus() && m_focusMarkShown) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(MarkColour, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 
@@ -218,8 +244,7 @@ void MeterSlider::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (adjustTo(target))
-        emit AdjustmentEnded(Index(), true);
+    AdjustAsUser(target);
 }
 
 void MeterSlider::changeEvent(QEvent *event)

@@ -36,6 +36,18 @@ public:
 
     int16_t Index() const;
 
+    // An indicator shows a result (a score) rather than taking input: assistive technology
+    // presents it as a progress bar.
+    bool IsIndicator() const { return m_indicator; }
+    void SetIndicator(bool indicator) { m_indicator = indicator; }
+
+    // A change made for the user by assistive technology: reported as a key would report
+    // it. Ignored while the slider is disabled or an indicator. True when the value changed.
+    bool AdjustAsUser(float value);
+
+    // The focus mark stays off pictures of the window.
+    void SetFocusMarkShown(bool shown);
+
     // The part of the track, in slider values, over which the best option stays the best.
     // Outside it the track carries a faint band, and small marks stand at its two ends; a
     // range covering the whole track (the default) shows nothing extra.
@@ -76,6 +88,8 @@ private:
     float m_value = 0;
     uint32_t m_fullColor = 0x32CB96; // RGB(150,203,50)
     bool m_dragging = false;
+    bool m_indicator = false;
+    bool m_focusMarkShown = true;
     float m_stableFrom = MinValue;
     float m_stableTo = MaxValue;
 };

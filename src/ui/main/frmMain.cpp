@@ -9,6 +9,7 @@
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
+#include "ui/main/AccessibleWidgets.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
 #include "ui/main/MeterSlider.h"
@@ -200,6 +201,7 @@ void frmMain::CreateFixedControls()
                            HeadingWidth);
     connect(lblTitle, &VLabel::Change, this, &frmMain::lblTitle_Change);
     connect(lblTitle, &VLabel::Click, this, &frmMain::lblTitle_Click);
+    DescribeEditableLabel(*lblTitle, QStringLiteral("Topic title"));
     WireHighlight(lblTitle, HighlightPlain);
     WireKeyboardEdit(lblTitle, [this] { lblTitle_Click(); }, HighlightPlain);
 

@@ -200,6 +200,8 @@ public:
     // Marks and tooltips of the sliders and the best score bar, then the analysis window;
     // run at the end of every refresh. Without ShowStability the marks and tooltips go.
     void RefreshStability();
+    // The accessible names of the weighting, rating and score sliders, from the topic's names.
+    void NameSliders(const VeltraneTopic &topic);
     // The tooltip of the best score bar: the margin over the runner-up and the smallest
     // single slider move that hands the lead to another option.
     static QString GoldBarToolTip(const VeltraneTopic &topic);

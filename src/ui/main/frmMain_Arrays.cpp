@@ -8,6 +8,7 @@
 #include "gfx/modFormElements.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
+#include "ui/main/AccessibleWidgets.h"
 #include "ui/main/ControlArray.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
@@ -86,6 +87,7 @@ void frmMain::CreateAttributeElements(int16_t j)
                              lblAttribute);
     lblAttribute.push_back(name);
     WireEditableLabel(name, j, &frmMain::lblAttribute_Change, &frmMain::lblAttribute_Click, HighlightAttribute);
+    DescribeEditableLabel(*name, QStringLiteral("Attribute name"));
 
     MeterSlider *weighting = slider(this, QStringLiteral("sliderWeighting"), j, 50, RGB(108, 206, 227), false,
                                     sliderWeighting);
@@ -98,11 +100,13 @@ void frmMain::CreateAttributeElements(int16_t j)
     VLabel *value = CreateValueLabel(QStringLiteral("lblWeighting"), j);
     lblWeighting.push_back(value);
     WireEditableLabel(value, j, &frmMain::lblWeighting_Change, &frmMain::lblWeighting_Click, HighlightPlain);
+    DescribeEditableLabel(*value, QStringLiteral("Weighting"));
 }
 
 void frmMain::CreateOptionElements(int16_t i)
 {
     MeterSlider *score = slider(this, QStringLiteral("sliderScore"), i, 100, OtherScoreColour, false, sliderScore);
+    score->SetIndicator(true);
     sliderScore.push_back(score);
 
     lblScore.push_back(CreateValueLabel(QStringLiteral("lblScore"), i));
@@ -115,6 +119,7 @@ void frmMain::CreateOptionElements(int16_t i)
     VLabel *name = nameLabel(this, QStringLiteral("lblOption"), i, QStringLiteral("Option Label"), 0, lblOption);
     lblOption.push_back(name);
     WireEditableLabel(name, i, &frmMain::lblOption_Change, &frmMain::lblOption_Click, HighlightOption);
+    DescribeEditableLabel(*name, QStringLiteral("Option name"));
 }
 
 void frmMain::CreateCellElements(int16_t k)
@@ -129,6 +134,7 @@ void frmMain::CreateCellElements(int16_t k)
     VLabel *value = CreateValueLabel(QStringLiteral("lblRating"), k);
     lblRating.push_back(value);
     WireEditableLabel(value, k, &frmMain::lblRating_Change, &frmMain::lblRating_Click, HighlightPlain);
+    DescribeEditableLabel(*value, QStringLiteral("Rating"));
 }
 
 void frmMain::StartLoad()

@@ -1,11 +1,13 @@
 // Window capture: a picture of the matrix as it looks on screen, without the command
-// buttons, the panel toggles and the resize grip, for screenshot files and the clipboard.
+// buttons, the panel toggles, the resize grip and the focus mark, for screenshot files
+// and the clipboard.
 
 #include "frmMain.h"
 
 #include "gfx/libmodScreenCapture.h"
 #include "io/WindowHooks.h"
 #include "ui/main/ImageButton.h"
+#include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
 #include "ui/support/VLabel.h"
 
@@ -35,6 +37,10 @@ void frmMain::CaptureWindow()
                              static_cast<QWidget *>(btnToggleWeightings), static_cast<QWidget *>(btnToggleRatings),
                              static_cast<QWidget *>(btnAnalysis)})
         control->hide();
+    // The keyboard focus mark belongs on the screen, not in the picture.
+    const QPointer<MeterSlider> focusedSlider = qobject_cast<MeterSlider *>(focusWidget());
+    if (focusedSlider)
+        focusedSlider->SetFocusMarkShown(false);
 
     // 3. The headings take the place of the hidden add buttons.
     lblWeightings->move(picWeightingFrame->x() + 10, lblWeightings->y());
@@ -63,6 +69,8 @@ void frmMain::CaptureWindow()
 
     // 8. The inner area captured.
     picCapture->SetPicture(libmodScreenCapture::GrabFormClientArea(*this));
+    if (focusedSlider)
+        focusedSlider->SetFocusMarkShown(true);
 
     // 9. - 11. The hidden controls back.
     for (QWidget *control : {static_cast<QWidget *>(btnSave), static_cast<QWidget *>(btnLoad),

@@ -2,7 +2,7 @@
 // How sure the decision is, in the main window: on every weighting and rating slider the
 // stretch of track over which the best option stays the best (marks and a tooltip), on
 // the best score bar the margin and the closest change, and the analysis window, which
-// follows every refresh.
+// follows every refresh. The sliders' accessible names follow along.
 
 #include "frmMain.h"
 
@@ -93,12 +93,32 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic)
                       FormatNumberForDisplay(change->To), topic.GetOptionName(change->NewLeader));
 }
 
+void frmMain::NameSliders(const VeltraneTopic &topic)
+{
+    const auto name = [](MeterSlider &slider, const QString &text) {
+        if (slider.accessibleName() != text)
+            slider.setAccessibleName(text);
+    };
+    const int16_t A = topic.TotalAttributes();
+    const int16_t O = topic.TotalOptions();
+    for (int16_t j = 0; j < A && size_t(j) < sliderWeighting.size(); ++j)
+        name(*sliderWeighting[j], QStringLiteral("Weighting of %1").arg(topic.GetAttributeName(j)));
+    for (int16_t k = 0; k < A * O && size_t(k) < sliderRating.size(); ++k)
+        name(*sliderRating[k], QStringLiteral("Rating of %1 on %2")
+                                   .arg(topic.GetOptionName(GetOptionIDFromIndex(k)),
+                                        topic.GetAttributeName(GetAttributeIDFromIndex(k))));
+    for (int16_t i = 0; i < O && size_t(i) < sliderScore.size(); ++i)
+        name(*sliderScore[i], QStringLiteral("Score of %1").arg(topic.GetOptionName(i)));
+}
+
 void frmMain::RefreshStability()
 {
     const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
     if (!keep)
         return;
     const VeltraneTopic &topic = *keep;
+    // The names a screen reader speaks follow the same renames as the tooltips.
+    NameSliders(topic);
     const int16_t A = topic.TotalAttributes();
     const int16_t O = topic.TotalOptions();
     const bool show = modParameters::ShowStability && A > 0 && O > 0;

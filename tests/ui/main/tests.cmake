@@ -9,3 +9,14 @@ if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/c
 else()
   message(STATUS "Real-window test skipped: xvfb-run, xdotool, xwd or ImageMagick missing")
 endif()
+
+# What a screen reader hears, over AT-SPI (see accessibility.sh).
+find_program(VELTRANE_DBUS_RUN_SESSION dbus-run-session)
+if(VELTRANE_XVFB_RUN AND VELTRANE_DBUS_RUN_SESSION AND EXISTS /usr/bin/python3)
+  add_test(NAME ui_main_accessibility_atspi
+    COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/accessibility.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR}/examples/car.vtp
+            ${CMAKE_CURRENT_BINARY_DIR}/accessibility)
+  set_tests_properties(ui_main_accessibility_atspi PROPERTIES TIMEOUT 120 RESOURCE_LOCK xvfb)
+else()
+  message(STATUS "AT-SPI check skipped: xvfb-run, dbus-run-session or /usr/bin/python3 missing")
+endif()

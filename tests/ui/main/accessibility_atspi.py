@@ -1,0 +1,104 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Walks the accessibility tree of a running Veltrane over AT-SPI, as a screen reader sees
+# it, and checks that the sliders, score bars and command buttons are there with their
+# roles, names and values, and that a rating slider can be set from outside.
+#
+# Expects the worked example (examples/car.vtp) in the window.
+#
+# usage: accessibility_atspi.py [TIMEOUT_SECONDS]
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = float(sys.argv[1]) if len(sys.argv) > 1 else 30.0
+
+
+def fail(message):
+    print("accessibility: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def find_application():
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name.lower().startswith("veltrane"):
+                return app
+        time.sleep(0.2)
+    fail("no application named Veltrane on the accessibility bus within %g s" % TIMEOUT)
+
+
+def walk(node, found, depth=0):
+    if node is None or depth > 30:
+        return
+    found.append(node)
+    for child in node:
+        walk(child, found, depth + 1)
+
+
+def controls(app):
+    """The tree once the main window has its sliders (they come with the loaded topic)."""
+    deadline = time.monotonic() + TIMEOUT
+    while True:
+        found = []
+        walk(app, found)
+        if any(n.getRole() == pyatspi.ROLE_SLIDER for n in found) or time.monotonic() > deadline:
+            return found
+        time.sleep(0.2)
+
+
+def value_of(node):
+    return node.queryValue().currentValue
+
+
+def by_name(nodes, role, name):
+    for node in nodes:
+        if node.getRole() == role and node.name == name:
+            return node
+    names = sorted({n.name for n in nodes if n.getRole() == role})
+    fail("no %s named %r; there are: %s" % (str(role), name, names))
+
+
+def main():
+    app = find_application()
+    nodes = controls(app)
+
+    rating = by_name(nodes, pyatspi.ROLE_SLIDER, "Rating of Car A on Price")
+    weighting = by_name(nodes, pyatspi.ROLE_SLIDER, "Weighting of Quality")
+    score = by_name(nodes, pyatspi.ROLE_PROGRESS_BAR, "Score of Car A")
+    for node, expected in ((rating, 80), (weighting, 25)):
+        value = node.queryValue()
+        if (value.minimumValue, value.maximumValue) != (0, 100):
+            fail("%s ranges %g to %g" % (node.name, value.minimumValue, value.maximumValue))
+        if abs(value.currentValue - expected) > 1e-6:
+            fail("%s is %g, expected %g" % (node.name, value.currentValue, expected))
+    for name in ("Start New Topic", "Load Topic", "Save Topic", "Change Veltrane Settings"):
+        button = by_name(nodes, pyatspi.ROLE_PUSH_BUTTON, name)
+        action = button.queryAction()
+        if "Press" not in [action.getName(i) for i in range(action.nActions)]:
+            fail("button %r cannot be pressed" % name)
+    editable = [n for n in nodes if n.description.endswith("; click to edit")]
+    if not any(n.name == "Car A" and n.description == "Option name; click to edit" for n in editable):
+        fail("the option name Car A does not say it can be edited")
+
+    # Setting the rating moves the score, as it would from the keyboard.
+    before = value_of(score)
+    rating.queryValue().currentValue = 100
+    deadline = time.monotonic() + TIMEOUT
+    while abs(value_of(score) - before) < 1e-6:
+        if time.monotonic() > deadline:
+            fail("setting %s left %s at %g" % (rating.name, score.name, before))
+        time.sleep(0.1)
+
+    sliders = sum(1 for n in nodes if n.getRole() == pyatspi.ROLE_SLIDER)
+    bars = sum(1 for n in nodes if n.getRole() == pyatspi.ROLE_PROGRESS_BAR)
+    buttons = sum(1 for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+    print("accessibility: %d sliders, %d score bars, %d buttons, %d editable labels; "
+          "a rating set from outside moved the score from %g to %g"
+          % (sliders, bars, buttons, len(editable), before, value_of(score)))
+
+
+main()
