@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -87,9 +88,20 @@ void MeterSlider::SetStableRange(float from, float to)
     to = std::clamp(to, from, MaxValue);
     if (from == m_stableFrom && to == m_stableTo)
         return;
+    // A step of one slider shifts the range of every other a little; most of those shifts
+    // move no mark by a whole pixel and need no repaint.
+    const StablePixels before = stablePixels(m_stableFrom, m_stableTo);
     m_stableFrom = from;
     m_stableTo = to;
-    update();
+    if (stablePixels(from, to) != before)
+        update();
+}
+
+MeterSlider::StablePixels MeterSlider::stablePixels(float from, float to) const
+{
+    const QRectF meter = meterRect();
+    const auto xOf = [&meter](float value) { return int(std::round(meter.left() + meter.width() * value / MaxValue)); };
+    return {xOf(from), xOf(to), from > MinValue && from < MaxValue, to > MinValue && to < MaxValue};
 }
 
 QSize MeterSlider::sizeHint() const
@@ -163,9 +175,9 @@ void MeterSlider::paintEvent(QPaintEvent *)
 
 void MeterSlider::paintStableRange(QPainter &painter, const QRectF &meter) const
 {
-    const auto xOf = [&meter](float value) { return meter.left() + meter.width() * value / MaxValue; };
-    const double from = xOf(m_stableFrom);
-    const double to = xOf(m_stableTo);
+    const StablePixels pixels = stablePixels(m_stableFrom, m_stableTo);
+    const double from = pixels.from;
+    const double to = pixels.to;
     // The band takes a quarter of the height (at least 2 pixels), so the fill colour keeps
     // the rest and the bar still reads as the value.
     const double band = std::max(2.0, std::round(meter.height() / 4));
@@ -179,10 +191,10 @@ void MeterSlider::paintStableRange(QPainter &painter, const QRectF &meter) const
     // on the filled and on the empty part alike.
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double notch = std::min(3.0, meter.height() / 4);
-    for (const float value : {m_stableFrom, m_stableTo}) {
-        if (value <= MinValue || value >= MaxValue)
+    for (const auto &[shown, at] : {std::pair(pixels.fromMark, pixels.from), std::pair(pixels.toMark, pixels.to)}) {
+        if (!shown)
             continue;
-        const double x = std::clamp(std::round(xOf(value)), meter.left() + 1, meter.right() - 1);
+        const double x = std::clamp(double(at), meter.left() + 1, meter.right() - 1);
         painter.fillRect(QRectF(x - 1, meter.top(), 2, meter.height()), MarkColour);
         const QPointF notchPoints[] = {{x - notch - 1, meter.top()}, {x + notch + 1, meter.top()}, {x, meter.top() + notch + 1}};
         painter.setPen(Qt::NoPen);

@@ -84,6 +84,16 @@ private:
     float valueAt(double x) const;
     QRectF meterRect() const;
     void paintStableRange(QPainter &painter, const QRectF &meter) const;
+    // The stable range as painted: the band ends in whole pixels, and whether each end has a mark.
+    struct StablePixels
+    {
+        int from = 0;
+        int to = 0;
+        bool fromMark = false;
+        bool toMark = false;
+        bool operator==(const StablePixels &) const = default;
+    };
+    StablePixels stablePixels(float from, float to) const;
 
     float m_value = 0;
     uint32_t m_fullColor = 0x32CB96; // RGB(150,203,50)
