@@ -2,12 +2,16 @@
 // sets off (the value stored, every slider and label refreshed, what changed repainted),
 // with the stability marks on (1) and off (0), a repaint of the whole window for
 // comparison, the rebuild of the control arrays from 1 x 1 to 10 x 10 and back, and a
-// repaint of the sensitivity chart at 800 x 500.
+// repaint of the sensitivity chart at 800 x 500. The same slider move is also timed with
+// the analysis window open on the confidence figures, which are counted in the background
+// after every move.
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/analysis/ConfidenceRunner.h"
 #include "ui/analysis/SensitivityChart.h"
+#include "ui/analysis/frmAnalysis.h"
 #include "ui/main/frmMain.h"
 #include "ui/support/FontSetup.h"
 
@@ -56,6 +60,19 @@ void Show(frmMain &window, int options, int attributes)
     window.UpdateSliderArrays(false);
 }
 
+// One key step on the slider per iteration, up and down in turn, and the window painting
+// what the step changed: the slider, the numbers, the score bars, an open analysis view.
+void MoveBackAndForth(benchmark::State &state, MeterSlider &slider)
+{
+    bool up = true;
+    for (auto _ : state) {
+        QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(&slider, &key);
+        QApplication::processEvents();
+        up = !up;
+    }
+}
+
 void SliderMoveOn10x10(benchmark::State &state)
 {
     frmMain &window = Window();
@@ -64,21 +81,31 @@ void SliderMoveOn10x10(benchmark::State &state)
     QApplication::processEvents();
     modParameters::ShowStability = state.range(0) != 0;
     window.UpdateSettings();
-    MeterSlider &slider = *window.sliderRating[45];
-    bool up = true;
     const int storesBefore = window.ValueStores();
-    for (auto _ : state) {
-        QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
-        QApplication::sendEvent(&slider, &key);
-        // The window paints what the move changed: the slider, the numbers, the score bars.
-        QApplication::processEvents();
-        up = !up;
-    }
+    MoveBackAndForth(state, *window.sliderRating[45]);
     state.counters["rating"] = modParameters::CurrentTopic->GetRating(4, 5);
     // Values stored into the topic per move: one, the display never rounding a key step.
     state.counters["stores"] =
         benchmark::Counter(window.ValueStores() - storesBefore, benchmark::Counter::kAvgIterations);
     modParameters::ShowStability = true;
+}
+
+void SliderMoveWhileCounting(benchmark::State &state)
+{
+    frmMain &window = Window();
+    modParameters::ShowStability = true;
+    Show(window, 10, 10);
+    window.resize(1000, 760);
+    window.btnAnalysis_Click();
+    window.Analysis->ShowView(2);
+    QApplication::processEvents();
+    int counted = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(&window.ConfidenceFigures(), &ConfidenceRunner::Ready, [&counted] { ++counted; });
+    MoveBackAndForth(state, *window.sliderRating[45]);
+    QObject::disconnect(counting);
+    window.Analysis->close();
+    state.counters["figures_shown"] = counted;
 }
 
 void SensitivityChartRepaint(benchmark::State &state)
@@ -122,6 +149,7 @@ void UpdateSliderArraysFromTo(benchmark::State &state)
 } // namespace
 
 BENCHMARK(SliderMoveOn10x10)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(SliderMoveWhileCounting)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(WholeWindowRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SensitivityChartRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(UpdateSliderArraysFromTo)

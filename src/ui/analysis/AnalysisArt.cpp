@@ -4,8 +4,11 @@
 #include "gfx/ColourValue.h"
 #include "gfx/modFormElements.h"
 
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QToolTip>
 
 #include <array>
 
@@ -52,6 +55,28 @@ QRectF PaintPanel(QPainter &painter, const QRectF &outer)
     painter.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
     painter.restore();
     return outer.adjusted(10, 8, -10, -8);
+}
+
+double PaintLegendEntry(QPainter &painter, const QFontMetrics &metrics, double x, double y, const QColor &colour,
+                        const QString &text)
+{
+    painter.fillRect(QRectF(x, y - 6, 12, 12), colour);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(x + 16, y + metrics.ascent() / 2.0 - 1), text);
+    return metrics.horizontalAdvance(text) + 26;
+}
+
+bool AnswerToolTip(QWidget &view, QEvent *event, const std::function<QString(QPointF)> &textAt)
+{
+    if (event->type() != QEvent::ToolTip)
+        return false;
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = textAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, &view);
+    return true;
 }
 
 } // namespace AnalysisArt

@@ -4,8 +4,14 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QString>
 
+#include <functional>
+
+class QEvent;
+class QFontMetrics;
 class QPainter;
+class QWidget;
 
 // The common look of the analysis views: the rounded panel they are drawn on, in the
 // colours of the main window's panels, one colour per series, and the window's face.
@@ -21,5 +27,11 @@ QColor SeriesColour(int index);
 QFont Face(double points, bool bold);
 // Fills the rounded panel and draws its outline; the panel's inner rectangle follows.
 QRectF PaintPanel(QPainter &painter, const QRectF &outer);
+// One legend entry, a colour square and its text, centred on y from x; its width follows.
+double PaintLegendEntry(QPainter &painter, const QFontMetrics &metrics, double x, double y, const QColor &colour,
+                        const QString &text);
+// Answers a view's tooltip event with the text for the point under the mouse (none where
+// it is empty); false for every other event.
+bool AnswerToolTip(QWidget &view, QEvent *event, const std::function<QString(QPointF)> &textAt);
 
 } // namespace AnalysisArt

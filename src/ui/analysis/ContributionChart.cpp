@@ -8,9 +8,7 @@
 #include "ui/support/DisplayNumber.h"
 
 #include <QFontMetrics>
-#include <QHelpEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -124,15 +122,8 @@ QString ContributionChart::ToolTipAt(QPointF point) const
 
 bool ContributionChart::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto *help = static_cast<QHelpEvent *>(event);
-        const QString text = ToolTipAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
+    if (AnalysisArt::AnswerToolTip(*this, event, [this](QPointF point) { return ToolTipAt(point); }))
         return true;
-    }
     return QWidget::event(event);
 }
 
@@ -209,14 +200,10 @@ void ContributionChart::paintEvent(QPaintEvent *)
     for (int j = 0; j < int(m_attributeNames.size()); ++j) {
         const QString text = QStringLiteral("%1 %2").arg(plainMetrics.elidedText(m_attributeNames[j], Qt::ElideRight, longest),
                                                          DisplayNumberText(m_weightings[j]));
-        const double width = plainMetrics.horizontalAdvance(text) + 26;
-        if (x + width > right && x > left) {
+        if (x + plainMetrics.horizontalAdvance(text) + 26 > right && x > left) {
             x = left;
             y += 18;
         }
-        painter.fillRect(QRectF(x, y - 6, 12, 12), AnalysisArt::SeriesColour(j));
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(x + 16, y + plainMetrics.ascent() / 2.0 - 1), text);
-        x += width;
+        x += AnalysisArt::PaintLegendEntry(painter, plainMetrics, x, y, AnalysisArt::SeriesColour(j), text);
     }
 }

@@ -2,6 +2,8 @@
 #include "frmAnalysis.h"
 
 #include "AnalysisArt.h"
+#include "ConfidenceRunner.h"
+#include "ConfidenceView.h"
 #include "ContributionChart.h"
 #include "SensitivityChart.h"
 #include "gfx/modFormElements.h"
@@ -20,7 +22,7 @@ constexpr int Margin = 8;
 
 } // namespace
 
-frmAnalysis::frmAnalysis(QWidget *owner) : PictureBox(owner)
+frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(owner)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmAnalysis"));
@@ -45,6 +47,8 @@ frmAnalysis::frmAnalysis(QWidget *owner) : PictureBox(owner)
     AddView(Sensitivity, QStringLiteral("Sensitivity"));
     Contributions = new ContributionChart;
     AddView(Contributions, QStringLiteral("Contributions"));
+    Chances = new ConfidenceView(runner ? runner : new ConfidenceRunner(this));
+    AddView(Chances, QStringLiteral("Confidence"));
     placeControls();
 }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class ConfidenceRunner;
+class ConfidenceView;
 class ContributionChart;
 class QStackedWidget;
 class QTabBar;
@@ -17,13 +19,14 @@ class SensitivityChart;
 // Views are widgets that draw the current topic. One that declares an invokable
 // `Refresh()` has it called when it comes into sight and after every change the main
 // window shows, so it can recompute what it draws; any other view is simply repainted
-// then. Hidden views do no work.
+// then. Hidden views do no work. The confidence figures come from the owner's runner,
+// shared with the main window's tooltip; without one the window keeps its own.
 class frmAnalysis : public PictureBox
 {
     Q_OBJECT
 
 public:
-    explicit frmAnalysis(QWidget *owner);
+    explicit frmAnalysis(QWidget *owner, ConfidenceRunner *runner = nullptr);
 
     // Puts the view under a new tab; returns the tab's index.
     int AddView(QWidget *view, const QString &caption);
@@ -37,6 +40,7 @@ public:
     QTabBar *tabViews = nullptr;
     SensitivityChart *Sensitivity = nullptr;
     ContributionChart *Contributions = nullptr;
+    ConfidenceView *Chances = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -15,6 +15,8 @@
 #include <optional>
 #include <vector>
 
+class ConfidenceRunner;
+struct Confidence;
 class ImageButton;
 class frmAnalysis;
 struct StableRange;
@@ -202,13 +204,22 @@ public:
     void RefreshStability();
     // The accessible names of the weighting, rating and score sliders, from the topic's names.
     void NameSliders(const VeltraneTopic &topic);
+    // The confidence figures of the topic, counted in the background for the best bar's
+    // tooltip and the analysis window alike; made on first use.
+    ConfidenceRunner &ConfidenceFigures();
     // The tooltip of the best score bar: the margin over the runner-up and the smallest
-    // single slider move that hands the lead to another option.
-    static QString GoldBarToolTip(const VeltraneTopic &topic);
+    // single slider move that hands the lead to another option; with the topic's
+    // confidence figures, also how often the leader comes out best.
+    static QString GoldBarToolTip(const VeltraneTopic &topic, const Confidence *Figures = nullptr);
+    // A spread slider of the analysis window moved: the topic takes the spread and every
+    // figure follows; a completed move is one undo step.
+    void SetSpread(bool Weighting, double Spread, bool StepEnds);
     // The tooltip of a slider with that stable range, the leader named.
     static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
     // Shows the analysis window (also F9).
     void btnAnalysis_Click();
+    void ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, bool show);
+    QPointer<ConfidenceRunner> Figures;
 
     // ===== In-place editing and commands ====================================================
     // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.

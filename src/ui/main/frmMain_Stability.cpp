@@ -2,17 +2,24 @@
 // How sure the decision is, in the main window: on every weighting and rating slider the
 // stretch of track over which the best option stays the best (marks and a tooltip), on
 // the best score bar the margin and the closest change, and the analysis window, which
-// follows every refresh. The sliders' accessible names follow along.
+// follows every refresh. The sliders' accessible names follow along. The confidence figures
+// are counted in the background and reach the best bar's tooltip when they are in; the
+// spreads they assume are set in the analysis window.
 
 #include "frmMain.h"
 
+#include "app/modStartup.h"
 #include "io/modParameters.h"
+#include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
 #include "support/VeltraneError.h"
+#include "ui/analysis/ConfidenceRunner.h"
+#include "ui/analysis/ConfidenceView.h"
 #include "ui/analysis/frmAnalysis.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/support/DisplayNumber.h"
 
 #include <algorithm>
 
@@ -62,7 +69,7 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     return text;
 }
 
-QString frmMain::GoldBarToolTip(const VeltraneTopic &topic)
+QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const Confidence *Figures)
 {
     if (topic.TotalOptions() < 2)
         return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
@@ -80,17 +87,69 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic)
                                     .arg(topic.GetOptionName(runnerUp));
 
     const std::optional<SliderChange> change = TopicStability::ClosestChange(topic);
-    if (!change)
-        return text + QStringLiteral(" No single slider move makes another option best.");
-    const QString slider = change->IsWeighting
-                               ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
-                               : QStringLiteral("%1's %2 rating")
-                                     .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
-    return text
-           + QStringLiteral(" The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-                 .arg(slider, FormatNumberForDisplay(change->From),
-                      change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-                      FormatNumberForDisplay(change->To), topic.GetOptionName(change->NewLeader));
+    if (!change) {
+        text += QStringLiteral(" No single slider move makes another option best.");
+    } else {
+        const QString slider = change->IsWeighting
+                                   ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
+                                   : QStringLiteral("%1's %2 rating")
+                                         .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
+        text += QStringLiteral(" The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
+                    .arg(slider, FormatNumberForDisplay(change->From),
+                         change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
+                         FormatNumberForDisplay(change->To), topic.GetOptionName(change->NewLeader));
+    }
+    if (Figures && Figures->Best.size() == topic.TotalOptions()) {
+        text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
+                    .arg(DisplayChanceText(Figures->Best[leader]), DisplayCountText(Figures->Draws),
+                         FormatNumberForDisplay(topic.RatingSpread()), FormatNumberForDisplay(topic.WeightingSpread()));
+    }
+    return text;
+}
+
+ConfidenceRunner &frmMain::ConfidenceFigures()
+{
+    if (!Figures) {
+        Figures = new ConfidenceRunner(this);
+        connect(Figures, &ConfidenceRunner::Ready, this, [this] {
+            const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
+            if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0)
+                ShowGoldBarToolTip(*topic, TopicStability::Leader(*topic), true);
+        });
+    }
+    return *Figures;
+}
+
+void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, bool show)
+{
+    std::optional<Confidence> figures;
+    if (show && topic.TotalOptions() > 1) {
+        ConfidenceFigures().Request(topic);
+        figures = ConfidenceFigures().ResultFor(topic);
+    }
+    const QString tip = show ? GoldBarToolTip(topic, figures ? &*figures : nullptr) : QString();
+    for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
+        const QString shown = i == leader ? tip : QString();
+        if (sliderScore[i]->toolTip() != shown)
+            sliderScore[i]->setToolTip(shown);
+    }
+}
+
+void frmMain::SetSpread(bool Weighting, double Spread, bool StepEnds)
+{
+    if (!modParameters::CurrentTopic || IsLoading)
+        return;
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    if ((Weighting ? topic.WeightingSpread() : topic.RatingSpread()) != Spread) {
+        if (Weighting)
+            topic.SetWeightingSpread(Spread);
+        else
+            topic.SetRatingSpread(Spread);
+        modStartup::MarkTopicChanged();
+        RefreshStability();
+    }
+    if (StepEnds)
+        RecordStep(Weighting ? QStringLiteral("Change Weighting Spread") : QStringLiteral("Change Rating Spread"));
 }
 
 void frmMain::NameSliders(const VeltraneTopic &topic)
@@ -139,12 +198,7 @@ void frmMain::RefreshStability()
             else
                 hideRange(*sliderRating[k]);
         }
-        const QString goldTip = show ? GoldBarToolTip(topic) : QString();
-        for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
-            const QString tip = i == leader ? goldTip : QString();
-            if (sliderScore[i]->toolTip() != tip)
-                sliderScore[i]->setToolTip(tip);
-        }
+        ShowGoldBarToolTip(topic, leader, show);
     } catch (const VeltraneError &) {
         // Only while the arrays and the topic disagree (in the middle of a rebuild); the
         // refresh that ends the rebuild brings the marks back.
@@ -161,7 +215,8 @@ void frmMain::RefreshStability()
 void frmMain::btnAnalysis_Click()
 {
     if (!Analysis) {
-        Analysis = new frmAnalysis(this);
+        Analysis = new frmAnalysis(this, &ConfidenceFigures());
+        connect(Analysis->Chances, &ConfidenceView::SpreadChanged, this, &frmMain::SetSpread);
         // Offset from the main window's corner, so that both can be seen at first.
         const QRect main = frameGeometry();
         Analysis->move(main.left() + 40, main.top() + 60);

@@ -20,3 +20,22 @@ QString DisplayNumberText(double number)
         return NumberToText(percent, locale) + u'%';
     return locale.toString(percent, 'f', places >= 3 ? places - 2 : 0) + u'%';
 }
+
+QString DisplayChanceText(double share)
+{
+    const QLocale locale;
+    const double percent = share * 100;
+    if (percent > 0 && percent < 0.5)
+        return QStringLiteral("<1%");
+    if (percent >= 99.5 && percent < 100)
+        return QStringLiteral(">99%");
+    return locale.toString(qRound(percent)) + u'%';
+}
+
+QString DisplayCountText(int count)
+{
+    QLocale locale;
+    // The C locale leaves the separator out unless asked.
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(count);
+}

@@ -1,17 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How sure the decision is, as the main window shows it: the slider marks and tooltips,
 // the best bar's tooltip, the setting that switches them off, the chart button's place,
-// and the analysis window following the sliders.
+// the analysis window following the sliders, and the confidence figures following every
+// change without ever showing those of an older state.
 #include "../main/MainWindowFixture.h"
 
 #include "WindowDriver.h"
+#include "model/TopicConfidence.h"
+#include "ui/analysis/ConfidenceRunner.h"
+#include "ui/analysis/ConfidenceView.h"
 #include "ui/analysis/ContributionChart.h"
 #include "ui/analysis/SensitivityChart.h"
 #include "ui/analysis/frmAnalysis.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/support/DisplayNumber.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QSlider>
 #include <QTabBar>
 
 namespace {
@@ -43,6 +51,31 @@ protected:
     }
 
     MeterSlider &Slider(const char *array, int index) const { return *Element<MeterSlider>(array, index); }
+
+    frmAnalysis &OpenAnalysis()
+    {
+        WindowDriver::Activate(*window);
+        QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+        window->Form_KeyDown(&f9);
+        return *window->Analysis;
+    }
+
+    // Lets the background count finish; the figures shown, if any.
+    static std::optional<Confidence> Settled(ConfidenceRunner &runner, const ConfidenceView &view)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while ((runner.IsBusy() || !view.Figures()) && clock.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        QApplication::processEvents();
+        return view.Figures();
+    }
+
+    static QList<double> Expected()
+    {
+        const VeltraneTopic &topic = *modParameters::CurrentTopic;
+        return TopicConfidence::Simulate(topic, TopicConfidence::ShownDraws, TopicConfidence::SeedOf(topic)).Best;
+    }
 };
 
 } // namespace
@@ -160,4 +193,82 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_FALSE(analysis->isVisible());
     window->Form_KeyDown(&f9);
     EXPECT_EQ(window->Analysis, analysis);
+}
+
+TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
+{
+    ShowCars();
+    window->ResetHistory();
+    modParameters::TopicChanged = false;
+    frmAnalysis &analysis = OpenAnalysis();
+    analysis.ShowView(2);
+    EXPECT_EQ(analysis.tabViews->tabText(2), "Confidence");
+    ConfidenceView &view = *analysis.Chances;
+    ConfidenceRunner &runner = window->ConfidenceFigures();
+
+    std::optional<Confidence> shown = Settled(runner, view);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->Best, Expected());
+    EXPECT_EQ(shown->Draws, 10000);
+    EXPECT_EQ(view.lblRatingSpread->text(), QString::fromUtf8("Every rating may be off by up to \u00B10.100"));
+    EXPECT_TRUE(Slider("sliderScore", 0)
+                    .toolTip()
+                    .endsWith(QStringLiteral("\nBest in %1 of 10,000 draws when every rating may be off by "
+                                             "\u00B10.100 and every weighting by \u00B10.100")
+                                  .arg(DisplayChanceText(shown->Best[0]))));
+
+    // A slider move: nothing of the old state is shown, then the new figures.
+    WindowDriver::SendKey(Slider("sliderRating", 0), Qt::Key_Home);
+    EXPECT_FALSE(view.Figures());
+    shown = Settled(runner, view);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->Best, Expected());
+    EXPECT_GT(shown->Best[1], 0.5);
+    window->ResetHistory();
+    modParameters::TopicChanged = false;
+
+    // A spread change is a change of the topic, one undo step, and the figures follow.
+    view.sldRatingSpread->setValue(25);
+    EXPECT_EQ(modParameters::CurrentTopic->RatingSpread(), 0.25);
+    EXPECT_TRUE(modParameters::TopicChanged);
+    EXPECT_EQ(view.lblRatingSpread->text(), QString::fromUtf8("Every rating may be off by up to \u00B10.250"));
+    EXPECT_EQ(window->History.UndoDescription(), "Change Rating Spread");
+    shown = Settled(runner, view);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->Best, Expected());
+
+    window->Undo();
+    EXPECT_EQ(modParameters::CurrentTopic->RatingSpread(), 0.1);
+    EXPECT_EQ(view.sldRatingSpread->value(), 10);
+    EXPECT_FALSE(modParameters::TopicChanged);
+    EXPECT_EQ(Settled(runner, view)->Best, Expected());
+}
+
+TEST_F(StabilityWindowTest, OnlyTheFiguresOfTheNewestStateAreShown)
+{
+    ShowCars();
+    frmAnalysis &analysis = OpenAnalysis();
+    analysis.ShowView(2);
+    ConfidenceView &view = *analysis.Chances;
+    ConfidenceRunner &runner = window->ConfidenceFigures();
+    Settled(runner, view);
+
+    // Whenever figures arrive, they are those of the topic as it stands.
+    int arrivals = 0;
+    QObject::connect(&runner, &ConfidenceRunner::Ready, &view, [&] {
+        ++arrivals;
+        ASSERT_TRUE(view.Figures());
+        EXPECT_EQ(view.Figures()->Best, Expected());
+    });
+    // Two quick changes: the first one's count is still running when the second comes.
+    view.sldWeightingSpread->setValue(30);
+    EXPECT_TRUE(runner.IsBusy());
+    view.sldWeightingSpread->setValue(0);
+    WindowDriver::SendKey(Slider("sliderRating", 0), Qt::Key_End);
+    EXPECT_EQ(modParameters::CurrentTopic->GetRating(0, 0), 1);
+    EXPECT_FALSE(view.Figures());
+    const std::optional<Confidence> shown = Settled(runner, view);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(arrivals, 1);
+    EXPECT_EQ(shown->Best, Expected());
 }
