@@ -218,8 +218,6 @@ public:
     static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
     // Shows the analysis window (also F9).
     void btnAnalysis_Click();
-    void ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, bool show);
-    QPointer<ConfidenceRunner> Figures;
 
     // ===== In-place editing and commands ====================================================
     // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.
@@ -343,6 +341,10 @@ private:
     bool HooksInstalled = false;
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
+
+    // The best bar's tooltip, with the confidence line once the figures for the topic are in.
+    void ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, bool show);
+    QPointer<ConfidenceRunner> Figures;
 
     // Set while an undo or redo shows its state: the value labels show the topic's values
     // and write nothing back, so the restored values stay exactly as stored.
