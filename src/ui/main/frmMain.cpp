@@ -113,6 +113,9 @@ frmMain::frmMain(QWidget *parent) : PictureBox(parent)
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
+    // Tooltips follow the pointer as on the rest of the desktop, also while another window
+    // has the focus (a window manager may keep one started from a terminal in the background).
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     SetAutoRedraw(true);
     SetBackColor(modFormElements::BackgroundBaseColour);
     // The window's own font, which the value labels use.
