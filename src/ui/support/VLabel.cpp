@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 VLabel::VLabel(QWidget *parent) : QLabel(parent)
 {
@@ -145,4 +146,18 @@ void VLabel::paintEvent(QPaintEvent *event)
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// A tooltip shows at most this many characters of its text: beyond that no screen holds
+// it, and laying out a name of many thousands of characters would stall the window.
+constexpr qsizetype MaxShownToolTip = 500;
+
+bool VLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().size() > MaxShownToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        QToolTip::showText(help->globalPos(), toolTip().left(MaxShownToolTip) + QChar(0x2026), this);
+        return true;
+    }
+    return QLabel::event(event);
 }

@@ -59,6 +59,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void fitToText();

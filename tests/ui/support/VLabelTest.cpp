@@ -3,6 +3,7 @@
 #include "ui/support/MouseState.h"
 #include "ui/support/VLabel.h"
 
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace WindowDriver;
@@ -137,4 +138,21 @@ TEST(VLabel, ForeColorIsAColourValue)
     label.SetForeColor(192);
     EXPECT_EQ(label.ForeColor(), 192u);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(192, 0, 0));
+}
+
+// A tooltip is shown whole up to 500 characters; a longer one is shown cut short, and the
+// label keeps its whole text.
+TEST(VLabel, AVeryLongTooltipIsShownCutShort)
+{
+    VLabel label(QStringLiteral("Name"));
+    label.show();
+    for (const qsizetype length : {qsizetype(500), qsizetype(200000)}) {
+        const QString text(length, QLatin1Char('x'));
+        label.setToolTip(text);
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), label.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&label, &help);
+        EXPECT_EQ(QToolTip::text(), length == 500 ? text : text.left(500) + QChar(0x2026));
+        EXPECT_EQ(label.toolTip(), text);
+        QToolTip::hideText();
+    }
 }
