@@ -6,6 +6,11 @@ if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/c
   add_test(NAME ui_main_realwindow
     COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/realwindow.sh $<TARGET_FILE:veltrane> ${CMAKE_CURRENT_BINARY_DIR}/realwindow)
   set_tests_properties(ui_main_realwindow PROPERTIES TIMEOUT 120 RESOURCE_LOCK xvfb)
+  # Undo and redo of a mouse drag there (see undo_realwindow.sh).
+  add_test(NAME ui_main_undo_realwindow
+    COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/undo_realwindow.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR}/examples/car.vtp
+            ${CMAKE_CURRENT_BINARY_DIR}/undo_realwindow)
+  set_tests_properties(ui_main_undo_realwindow PROPERTIES TIMEOUT 120 RESOURCE_LOCK xvfb)
 else()
   message(STATUS "Real-window test skipped: xvfb-run, xdotool, xwd or ImageMagick missing")
 endif()
