@@ -57,6 +57,9 @@ public:
     float StableTo() const { return m_stableTo; }
     bool HasStableRange() const { return m_stableFrom > MinValue || m_stableTo < MaxValue; }
 
+    // What the owner made the tooltip from, so that it need not make the same text again.
+    size_t ToolTipSource = 0;
+
     static constexpr float MinValue = 0;
     static constexpr float MaxValue = 100;
 

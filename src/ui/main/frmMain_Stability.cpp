@@ -21,6 +21,9 @@
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
 
+#include <QHashFunctions>
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
@@ -38,15 +41,31 @@ QList<double> unroundedScores(const VeltraneTopic &topic)
     return scores;
 }
 
-void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range)
+// What a range's tooltip depends on besides the range: the option names and the display form.
+size_t textSource(const VeltraneTopic &topic)
+{
+    size_t source = qHashMulti(0, modParameters::DisplayAsDecimal, topic.Rounding(), QLocale().name());
+    for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+        source = qHashMulti(source, topic.GetOptionName(i));
+    return source;
+}
+
+void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range,
+               size_t source)
 {
     slider.SetStableRange(float(range.From * 100), float(range.To * 100));
+    // One slider's move leaves most other ranges exactly as they were: their text is kept.
+    const size_t text = qHashMulti(source, leader, range.From, range.To, range.LeaderBelow, range.LeaderAbove);
+    if (slider.ToolTipSource == text && !slider.toolTip().isEmpty())
+        return;
+    slider.ToolTipSource = text;
     slider.setToolTip(frmMain::StableRangeText(topic, leader, range));
 }
 
 void hideRange(MeterSlider &slider)
 {
     slider.ClearStableRange();
+    slider.ToolTipSource = 0;
     if (!slider.toolTip().isEmpty())
         slider.setToolTip(QString());
 }
@@ -184,17 +203,19 @@ void frmMain::RefreshStability()
 
     try {
         const int16_t leader = show ? TopicStability::Leader(topic) : -1;
+        const size_t source = show ? textSource(topic) : 0;
         for (int16_t j = 0; j < int16_t(sliderWeighting.size()); ++j) {
             // A single attribute's weighting is fixed at 1: its slider has nothing to say.
             if (show && j < A && A > 1)
-                showRange(*sliderWeighting[j], topic, leader, TopicStability::WeightingRange(topic, j));
+                showRange(*sliderWeighting[j], topic, leader, TopicStability::WeightingRange(topic, j), source);
             else
                 hideRange(*sliderWeighting[j]);
         }
         for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
             if (show && k < A * O)
                 showRange(*sliderRating[k], topic, leader,
-                          TopicStability::RatingRange(topic, GetOptionIDFromIndex(k), GetAttributeIDFromIndex(k)));
+                          TopicStability::RatingRange(topic, GetOptionIDFromIndex(k), GetAttributeIDFromIndex(k)),
+                          source);
             else
                 hideRange(*sliderRating[k]);
         }
