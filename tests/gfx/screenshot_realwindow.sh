@@ -8,10 +8,7 @@ set -eu
 
 binary=$1
 work=$2
-rm -rf "$work"
-mkdir -p "$work/registry" "$work/config" "$work/data"
-export VELTRANE_REGISTRY_DIR="$work/registry" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/../common/fresh_home.sh"
 
 # The save dialog opens in the work folder, so only names are typed (a typed path brings up
 # the dialog's completion list, which takes the Return key).

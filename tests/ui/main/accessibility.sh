@@ -12,14 +12,9 @@ topic=$2
 work=$3
 here=$(dirname "$0")
 
-rm -rf "$work"
-mkdir -p "$work/registry" "$work/config" "$work/data"
-export VELTRANE_REGISTRY_DIR="$work/registry"
-export XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/data"
+. "$(dirname "$0")/../../common/fresh_home.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export NO_AT_BRIDGE=0
-unset QT_QPA_PLATFORM
 
 # The system python: it is the one with the AT-SPI bindings.
 xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- sh -eu -c '

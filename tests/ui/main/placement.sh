@@ -17,12 +17,7 @@ binary=$1
 topic=$2
 work=$3
 
-rm -rf "$work"
-mkdir -p "$work/registry" "$work/config" "$work/data"
-export VELTRANE_REGISTRY_DIR="$work/registry"
-export XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/../../common/fresh_home.sh"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
     binary=$1; topic=$2; work=$3

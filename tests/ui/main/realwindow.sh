@@ -11,12 +11,8 @@ binary=$1
 work=$2
 copy=${3:-}
 
-rm -rf "$work"
-mkdir -p "$work/registry" "$work/config" "$work/data" "$work/Trips abroad"
-export VELTRANE_REGISTRY_DIR="$work/registry"
-export XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/../../common/fresh_home.sh"
+mkdir -p "$work/Trips abroad"
 
 # Named as a person types it: relative to the folder the program starts in, with a blank and
 # letters beyond ASCII.
