@@ -6,9 +6,7 @@
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
-#include "support/MsgBox.h"
 #include "ui/main/frmMain.h"
-#include "ui/support/FontSetup.h"
 #include "ui/support/VLabel.h"
 
 #include <QApplication>
@@ -21,6 +19,8 @@
 #include <QToolTip>
 
 #include <benchmark/benchmark.h>
+
+#include "WindowBenchMain.h"
 
 #include <memory>
 
@@ -178,16 +178,5 @@ BENCHMARK(PasteHugeNumberAndCommit)->Unit(benchmark::kMillisecond)->Repetitions(
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir registry;
-    qputenv("VELTRANE_REGISTRY_DIR", QFile::encodeName(registry.path()));
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    // No prompt may ever wait for an answer here (the CSV import reports its cut columns).
-    SetMsgBoxHandler([](const QString &, int, const QString &) { return int(vbNo); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

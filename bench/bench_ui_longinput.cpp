@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Input far beyond what a person types: a 200,000-character name fitted into a caption.
-#include "ui/support/FontSetup.h"
 #include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
@@ -8,6 +7,8 @@
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
+
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -48,12 +49,5 @@ BENCHMARK(FitLongCaption)->Arg(100)->Arg(600)->Arg(-1)->Unit(benchmark::kMillise
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

@@ -7,19 +7,19 @@
 // after every move.
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
-#include "support/MsgBox.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/analysis/ConfidenceRunner.h"
 #include "ui/analysis/SensitivityChart.h"
 #include "ui/analysis/frmAnalysis.h"
 #include "ui/main/frmMain.h"
-#include "ui/support/FontSetup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include "WindowBenchMain.h"
 
 #include <memory>
 
@@ -161,16 +161,5 @@ BENCHMARK(UpdateSliderArraysFromTo)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir registry;
-    qputenv("VELTRANE_REGISTRY_DIR", QFile::encodeName(registry.path()));
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    // No prompt may ever wait for an answer here.
-    SetMsgBoxHandler([](const QString &, int, const QString &) { return int(vbNo); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
