@@ -6,3 +6,7 @@
 // places gives 0.062 and 0.1875 gives 0.188. NaN, infinities and negative place
 // counts return the value unchanged.
 double RoundDecimal(double value, int places);
+
+// The same, always through the exact decimal expansion; RoundDecimal takes a quicker way
+// where the result is certain to be the same.
+double RoundDecimalExact(double value, int places);

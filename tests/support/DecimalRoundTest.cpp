@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 TEST(DecimalRound, ExactTiesGoToTheEvenDigit)
 {
@@ -52,4 +53,29 @@ TEST(DecimalRound, ValuesWithFewerPlacesAndSpecialValuesStay)
     EXPECT_EQ(RoundDecimal(std::numeric_limits<double>::denorm_min(), 1074), std::numeric_limits<double>::denorm_min());
     EXPECT_TRUE(std::isnan(RoundDecimal(std::nan(""), 3)));
     EXPECT_EQ(RoundDecimal(INFINITY, 3), INFINITY);
+}
+
+TEST(DecimalRound, QuickWayAgreesWithTheExactExpansion)
+{
+    // Decimals near every tie, binary fractions (exact ties among them), thirds and a
+    // spread of magnitudes, each to every place count.
+    std::vector<double> values;
+    for (int k = 0; k <= 20000; ++k) {
+        values.push_back(k / 20000.0);
+        values.push_back(k / 16384.0);
+        values.push_back(k / 3.0);
+        values.push_back(std::nextafter(k / 2000.0, 0.0));
+        values.push_back(std::nextafter(k / 2000.0, 1e9));
+        values.push_back(-k / 7.0e5);
+    }
+    for (double scale = 1e-9; scale < 1e12; scale *= 9.7)
+        values.push_back(scale);
+    for (const double value : values) {
+        for (int places = 0; places <= 12; ++places) {
+            const double quick = RoundDecimal(value, places);
+            const double exact = RoundDecimalExact(value, places);
+            ASSERT_EQ(std::signbit(quick), std::signbit(exact)) << value << " to " << places;
+            ASSERT_EQ(quick, exact) << value << " to " << places;
+        }
+    }
 }
