@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every stability range of a full 10 x 10 topic (10 weightings and 100 ratings), and the
-// closest change over all of them.
+// Every stability range of a full 10 x 10 topic (10 weightings and 100 ratings), one by
+// one and all at once as the window takes them, and the closest change over all of them.
 #include "model/TopicStability.h"
 
 #include <benchmark/benchmark.h>
@@ -37,6 +37,14 @@ void BM_AllRanges(benchmark::State &state)
     }
 }
 BENCHMARK(BM_AllRanges)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_AllRangesAtOnce(benchmark::State &state)
+{
+    const VeltraneTopic topic = FullTopic(state.range(0) != 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TopicStability::AllRanges(topic));
+}
+BENCHMARK(BM_AllRangesAtOnce)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_ClosestChange(benchmark::State &state)
 {

@@ -75,6 +75,7 @@ struct Matrix
     int16_t rounding = -1;
     QVarLengthArray<double, 16> stored; // stored weightings
     QVarLengthArray<double, 16> weight; // normalised, unrounded
+    QVarLengthArray<double, 16> shown;  // normalised as the topic rounds them, when normalising
     QVarLengthArray<double, 128> rating; // stored ratings, option by option
     QVarLengthArray<double, 16> score; // unrounded scores
 
@@ -113,6 +114,12 @@ Matrix read(const VeltraneTopic &topic)
             m.weight[a] = m.stored[a] != 0 ? 1 / (sum / m.stored[a]) : 0;
         else
             m.weight[a] = 1.0 / double(m.attributes);
+    }
+    // Only a normalising slider rescales by the shown shares.
+    if (m.normalise) {
+        m.shown.resize(m.attributes);
+        for (int a = 0; a < m.attributes; ++a)
+            m.shown[a] = m.rounding == -1 ? m.weight[a] : RoundDecimal(m.weight[a], m.rounding);
     }
 
     m.rating.resize(qsizetype(m.options) * m.attributes);
@@ -204,7 +211,7 @@ Family weightingFamily(const Matrix &m, int k)
         double sum = 0;
         for (int i = 0; i < m.attributes; ++i) {
             if (i != k) {
-                share[i] = m.rounding == -1 ? m.weight[i] : RoundDecimal(m.weight[i], m.rounding);
+                share[i] = m.shown[i];
                 sum += share[i];
             }
         }
@@ -405,24 +412,33 @@ QList<Crossover> WeightingCrossovers(const VeltraneTopic &topic, int16_t attribu
     return crossovers;
 }
 
-std::optional<SliderChange> ClosestChange(const VeltraneTopic &topic)
+TopicRanges AllRanges(const VeltraneTopic &topic)
 {
     const Matrix m = read(topic);
-    const int16_t leader = leaderOf(m.score);
-    std::optional<SliderChange> closest;
-    if (m.attributes > 1) {
-        for (int16_t k = 0; k < m.attributes; ++k) {
-            const StableRange range = rangeOf(weightingFamily(m, k), leader);
-            consider(closest, {true, -1, k, topic.GetWeighting(k)}, range, leader);
-        }
+    TopicRanges all;
+    if (m.options == 0)
+        return all;
+    all.Leader = leaderOf(m.score);
+    all.Weighting.reserve(m.attributes);
+    for (int16_t k = 0; k < m.attributes; ++k) {
+        all.Weighting.append(rangeOf(weightingFamily(m, k), all.Leader));
+        // A single attribute's weighting is fixed at 1: its slider moves nothing.
+        if (m.attributes > 1)
+            consider(all.Closest, {true, -1, k, topic.GetWeighting(k)}, all.Weighting.back(), all.Leader);
     }
+    all.Rating.reserve(m.options * m.attributes);
     for (int16_t i = 0; i < m.options; ++i) {
         for (int16_t k = 0; k < m.attributes; ++k) {
-            const StableRange range = rangeOf(ratingFamily(m, i, k), leader);
-            consider(closest, {false, i, k, topic.GetRating(i, k)}, range, leader);
+            all.Rating.append(rangeOf(ratingFamily(m, i, k), all.Leader));
+            consider(all.Closest, {false, i, k, topic.GetRating(i, k)}, all.Rating.back(), all.Leader);
         }
     }
-    return closest;
+    return all;
+}
+
+std::optional<SliderChange> ClosestChange(const VeltraneTopic &topic)
+{
+    return AllRanges(topic).Closest;
 }
 
 } // namespace TopicStability

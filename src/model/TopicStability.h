@@ -33,6 +33,15 @@ struct Crossover {
     int16_t After = -1;  // leader just above Value
 };
 
+// Every slider's range and the closest change, from one reading of the topic: what the
+// window shows after each change.
+struct TopicRanges {
+    int16_t Leader = -1;             // -1 without options
+    QList<StableRange> Weighting;    // by attribute
+    QList<StableRange> Rating;       // Rating[option * attributes + attribute]
+    std::optional<SliderChange> Closest;
+};
+
 namespace TopicStability {
 int16_t Leader(const VeltraneTopic &topic);
 StableRange WeightingRange(const VeltraneTopic &topic, int16_t attributeID);
@@ -45,4 +54,5 @@ QList<double> ScoresAtWeighting(const VeltraneTopic &topic, int16_t attributeID,
 QList<Crossover> WeightingCrossovers(const VeltraneTopic &topic, int16_t attributeID);
 // Over all weighting and rating sliders; none when no move changes the leader.
 std::optional<SliderChange> ClosestChange(const VeltraneTopic &topic);
+TopicRanges AllRanges(const VeltraneTopic &topic);
 }

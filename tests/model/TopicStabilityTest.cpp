@@ -168,6 +168,21 @@ TEST(TopicStability, RangesMatchAScanOfSliderMovesOnRandomTopics)
             }
         }
 
+        // All at once, from one reading of the topic, exactly as one by one.
+        const TopicRanges all = TopicStability::AllRanges(topic);
+        const auto same = [&trace](const StableRange &a, const StableRange &b) {
+            EXPECT_TRUE(a.From == b.From && a.To == b.To && a.LeaderBelow == b.LeaderBelow
+                        && a.LeaderAbove == b.LeaderAbove)
+                << trace;
+        };
+        EXPECT_EQ(all.Leader, TopicStability::Leader(topic)) << trace;
+        for (int16_t k = 0; k < topic.TotalAttributes(); ++k)
+            same(all.Weighting[k], TopicStability::WeightingRange(topic, k));
+        for (int16_t o = 0; o < topic.TotalOptions(); ++o) {
+            for (int16_t k = 0; k < topic.TotalAttributes(); ++k)
+                same(all.Rating[o * topic.TotalAttributes() + k], TopicStability::RatingRange(topic, o, k));
+        }
+
         // The closest change, made a step further, hands the lead to the option it names.
         if (const auto change = TopicStability::ClosestChange(topic)) {
             const StableRange range = change->IsWeighting
