@@ -188,20 +188,18 @@ void MeterSlider::paintStableRange(QPainter &painter, const QRectF &meter) const
         painter.fillRect(QRectF(to, bandTop, meter.right() - to, band), OutsideColour);
 
     // A mark is a 2-pixel post over the full height with a small notch on top, so it shows
-    // on the filled and on the empty part alike.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const double notch = std::min(3.0, meter.height() / 4);
+    // on the filled and on the empty part alike. Whole pixels, no smoothing: a move that
+    // hands over the lead repaints every slider, and at this size it looks the same.
+    const int notch = int(std::min(3.0, meter.height() / 4));
     for (const auto &[shown, at] : {std::pair(pixels.fromMark, pixels.from), std::pair(pixels.toMark, pixels.to)}) {
         if (!shown)
             continue;
-        const double x = std::clamp(double(at), meter.left() + 1, meter.right() - 1);
-        painter.fillRect(QRectF(x - 1, meter.top(), 2, meter.height()), MarkColour);
-        const QPointF notchPoints[] = {{x - notch - 1, meter.top()}, {x + notch + 1, meter.top()}, {x, meter.top() + notch + 1}};
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(MarkColour);
-        painter.drawPolygon(notchPoints, 3);
+        const int x = int(std::clamp(double(at), meter.left() + 1, meter.right() - 1));
+        const int top = int(meter.top());
+        painter.fillRect(QRect(x - 1, top, 2, int(meter.height())), MarkColour);
+        for (int row = 0; row <= notch; ++row)
+            painter.fillRect(QRect(x - 1 - notch + row, top + row, 2 * (notch - row) + 2, 1), MarkColour);
     }
-    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void MeterSlider::mousePressEvent(QMouseEvent *event)

@@ -3,6 +3,7 @@
 #include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
 #include "model/TopicHistory.h"
+#include "model/TopicStability.h"
 #include "ui/settings/SettingsDialogOwner.h"
 
 #include <QElapsedTimer>
@@ -210,7 +211,8 @@ public:
     // The tooltip of the best score bar: the margin over the runner-up and the smallest
     // single slider move that hands the lead to another option; with the topic's
     // confidence figures, also how often the leader comes out best.
-    static QString GoldBarToolTip(const VeltraneTopic &topic, const Confidence *Figures = nullptr);
+    static QString GoldBarToolTip(const VeltraneTopic &topic, const std::optional<SliderChange> &Closest,
+                                  const Confidence *Figures = nullptr);
     // A spread slider of the analysis window moved: the topic takes the spread and every
     // figure follows; a completed move is one undo step.
     void SetSpread(bool Weighting, double Spread, bool StepEnds);
@@ -343,7 +345,11 @@ private:
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 
     // The best bar's tooltip, with the confidence line once the figures for the topic are in.
-    void ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, bool show);
+    void ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, const std::optional<SliderChange> &closest,
+                            bool show);
+    // What the sliders' accessible names were last made from: they are made again only
+    // after a rename or a rebuild.
+    size_t SliderNamesSource = 0;
     QPointer<ConfidenceRunner> Figures;
 
     // Set while an undo or redo shows its state: the value labels show the topic's values

@@ -88,7 +88,8 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     return text;
 }
 
-QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const Confidence *Figures)
+QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const std::optional<SliderChange> &change,
+                                const Confidence *Figures)
 {
     if (topic.TotalOptions() < 2)
         return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
@@ -105,7 +106,6 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const Confidence *Fi
                               : QStringLiteral("Level with %1; the first in the list counts as best.")
                                     .arg(topic.GetOptionName(runnerUp));
 
-    const std::optional<SliderChange> change = TopicStability::ClosestChange(topic);
     if (!change) {
         text += QStringLiteral(" No single slider move makes another option best.");
     } else {
@@ -133,20 +133,21 @@ ConfidenceRunner &frmMain::ConfidenceFigures()
         connect(Figures, &ConfidenceRunner::Ready, this, [this] {
             const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
             if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0)
-                ShowGoldBarToolTip(*topic, TopicStability::Leader(*topic), true);
+                ShowGoldBarToolTip(*topic, TopicStability::Leader(*topic), TopicStability::ClosestChange(*topic), true);
         });
     }
     return *Figures;
 }
 
-void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, bool show)
+void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader,
+                                 const std::optional<SliderChange> &closest, bool show)
 {
     std::optional<Confidence> figures;
     if (show && topic.TotalOptions() > 1) {
         ConfidenceFigures().Request(topic);
         figures = ConfidenceFigures().ResultFor(topic);
     }
-    const QString tip = show ? GoldBarToolTip(topic, figures ? &*figures : nullptr) : QString();
+    const QString tip = show ? GoldBarToolTip(topic, closest, figures ? &*figures : nullptr) : QString();
     for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
         const QString shown = i == leader ? tip : QString();
         if (sliderScore[i]->toolTip() != shown)
@@ -173,6 +174,13 @@ void frmMain::SetSpread(bool Weighting, double Spread, bool StepEnds)
 
 void frmMain::NameSliders(const VeltraneTopic &topic)
 {
+    size_t source = qHashMulti(0, sliderWeighting.size(), sliderRating.size(), sliderScore.size());
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
+        source = qHashMulti(source, topic.GetAttributeName(j));
+    source = qHashMulti(source, textSource(topic));
+    if (source == SliderNamesSource)
+        return;
+    SliderNamesSource = source;
     const auto name = [](MeterSlider &slider, const QString &text) {
         if (slider.accessibleName() != text)
             slider.setAccessibleName(text);
@@ -202,24 +210,22 @@ void frmMain::RefreshStability()
     const bool show = modParameters::ShowStability && A > 0 && O > 0;
 
     try {
-        const int16_t leader = show ? TopicStability::Leader(topic) : -1;
+        const TopicRanges all = show ? TopicStability::AllRanges(topic) : TopicRanges();
         const size_t source = show ? textSource(topic) : 0;
         for (int16_t j = 0; j < int16_t(sliderWeighting.size()); ++j) {
             // A single attribute's weighting is fixed at 1: its slider has nothing to say.
             if (show && j < A && A > 1)
-                showRange(*sliderWeighting[j], topic, leader, TopicStability::WeightingRange(topic, j), source);
+                showRange(*sliderWeighting[j], topic, all.Leader, all.Weighting[j], source);
             else
                 hideRange(*sliderWeighting[j]);
         }
         for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
             if (show && k < A * O)
-                showRange(*sliderRating[k], topic, leader,
-                          TopicStability::RatingRange(topic, GetOptionIDFromIndex(k), GetAttributeIDFromIndex(k)),
-                          source);
+                showRange(*sliderRating[k], topic, all.Leader, all.Rating[k], source);
             else
                 hideRange(*sliderRating[k]);
         }
-        ShowGoldBarToolTip(topic, leader, show);
+        ShowGoldBarToolTip(topic, all.Leader, all.Closest, show);
     } catch (const VeltraneError &) {
         // Only while the arrays and the topic disagree (in the middle of a rebuild); the
         // refresh that ends the rebuild brings the marks back.

@@ -7,12 +7,33 @@
 
 #include <QLocale>
 
+namespace {
+
+// The default locale without group separators. Every refresh writes a few hundred numbers;
+// the copy is made again only when the default locale changes.
+const QLocale &numberLocale()
+{
+    static QLocale source;
+    static QLocale locale = [] {
+        QLocale made;
+        made.setNumberOptions(QLocale::OmitGroupSeparator);
+        return made;
+    }();
+    if (const QLocale now; now != source) {
+        source = now;
+        locale = now;
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    }
+    return locale;
+}
+
+} // namespace
+
 QString DisplayNumberText(double number)
 {
     // An unrounded topic (Rounding -1) is shown by the default number-to-text conversion.
     const int places = modParameters::CurrentTopic ? modParameters::CurrentTopic->Rounding() : 3;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QLocale &locale = numberLocale();
     if (modParameters::DisplayAsDecimal)
         return places < 0 ? NumberToText(number, locale) : locale.toString(number, 'f', places);
     const double percent = number * 100;
