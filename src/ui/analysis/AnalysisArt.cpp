@@ -8,6 +8,10 @@
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QStaticText>
+#include <QHash>
 #include <QToolTip>
 
 #include <array>
@@ -44,17 +48,60 @@ QFont Face(double points, bool bold)
 
 QRectF PaintPanel(QPainter &painter, const QRectF &outer)
 {
-    QLinearGradient fill(outer.topLeft(), outer.bottomRight());
-    fill.setColorAt(0, ColourFromValue(modFormElements::PanelBaseColour));
-    fill.setColorAt(0.6, ColourFromValue(modFormElements::PanelBaseColour));
-    fill.setColorAt(1, ColourFromValue(modFormElements::PanelCornerColour));
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ColourFromValue(modFormElements::PanelOutlineColour), 1));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
-    painter.restore();
+    // A view repaints its panel with every change of its figures, many times a second while
+    // a slider moves: the smoothed gradient is drawn once per size and copied after that.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize size = outer.size().toSize();
+    const QString key = QStringLiteral("veltrane-panel-%1x%2@%3").arg(size.width()).arg(size.height()).arg(ratio);
+    QPixmap panel;
+    if (!QPixmapCache::find(key, &panel)) {
+        panel = QPixmap(size * ratio);
+        panel.setDevicePixelRatio(ratio);
+        panel.fill(Qt::transparent);
+        QPainter art(&panel);
+        const QRectF local(QPointF(0, 0), QSizeF(size));
+        QLinearGradient fill(local.topLeft(), local.bottomRight());
+        fill.setColorAt(0, ColourFromValue(modFormElements::PanelBaseColour));
+        fill.setColorAt(0.6, ColourFromValue(modFormElements::PanelBaseColour));
+        fill.setColorAt(1, ColourFromValue(modFormElements::PanelCornerColour));
+        art.setRenderHint(QPainter::Antialiasing);
+        art.setPen(QPen(ColourFromValue(modFormElements::PanelOutlineColour), 1));
+        art.setBrush(fill);
+        art.drawRoundedRect(local.adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+        art.end();
+        QPixmapCache::insert(key, panel);
+    }
+    painter.drawPixmap(outer.topLeft(), panel);
     return outer.adjusted(10, 8, -10, -8);
+}
+
+void DrawText(QPainter &painter, const QRectF &box, int flags, const QString &text)
+{
+    // The views draw the same few hundred short texts on every repaint; laid out once,
+    // each is only placed after that.
+    static QHash<QString, QStaticText> laidOut;
+    const QString key = painter.font().key() + QLatin1Char('\n') + text;
+    auto found = laidOut.find(key);
+    if (found == laidOut.end()) {
+        if (laidOut.size() > 4096)
+            laidOut.clear();
+        QStaticText made(text);
+        made.setTextFormat(Qt::PlainText);
+        made.prepare(QTransform(), painter.font());
+        found = laidOut.insert(key, made);
+    }
+    const QSizeF size = found->size();
+    double x = box.left();
+    if (flags & Qt::AlignRight)
+        x = box.right() - size.width();
+    else if (flags & Qt::AlignHCenter)
+        x = box.left() + (box.width() - size.width()) / 2;
+    double y = box.top();
+    if (flags & Qt::AlignBottom)
+        y = box.bottom() - size.height();
+    else if (flags & Qt::AlignVCenter)
+        y = box.top() + (box.height() - size.height()) / 2;
+    painter.drawStaticText(QPointF(x, y), *found);
 }
 
 double PaintLegendEntry(QPainter &painter, const QFontMetrics &metrics, double x, double y, const QColor &colour,

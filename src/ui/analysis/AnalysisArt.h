@@ -27,6 +27,9 @@ QColor SeriesColour(int index);
 QFont Face(double points, bool bold);
 // Fills the rounded panel and draws its outline; the panel's inner rectangle follows.
 QRectF PaintPanel(QPainter &painter, const QRectF &outer);
+// One line of plain text, aligned in the box as QPainter::drawText would align it (the
+// box does not clip it), in the painter's font and pen.
+void DrawText(QPainter &painter, const QRectF &box, int flags, const QString &text);
 // One legend entry, a colour square and its text, centred on y from x; its width follows.
 double PaintLegendEntry(QPainter &painter, const QFontMetrics &metrics, double x, double y, const QColor &colour,
                         const QString &text);

@@ -251,12 +251,12 @@ void ConfidenceView::paintEvent(QPaintEvent *)
         const QFontMetrics &metrics = i == m_leader ? boldMetrics : plainMetrics;
         painter.setPen(Qt::black);
         const QRectF nameBox(area.left() - NameColumn - FigureColumn + 8, row.top(), NameColumn - 12, row.height());
-        painter.drawText(nameBox, Qt::AlignRight | Qt::AlignVCenter,
+        AnalysisArt::DrawText(painter, nameBox, Qt::AlignRight | Qt::AlignVCenter,
                          metrics.elidedText(m_optionNames[i], Qt::ElideRight, int(nameBox.width())));
         painter.setFont(figure);
         painter.setPen(counted ? AnalysisArt::Navy() : QColor(150, 150, 150));
         const QRectF figureBox(area.left() - FigureColumn, row.top() - 6, FigureColumn - 8, row.height() + 12);
-        painter.drawText(figureBox, Qt::AlignRight | Qt::AlignVCenter,
+        AnalysisArt::DrawText(painter, figureBox, Qt::AlignRight | Qt::AlignVCenter,
                          counted ? DisplayChanceText(m_figures->Best[i]) : QStringLiteral("\u2026"));
     }
 
@@ -274,7 +274,7 @@ void ConfidenceView::paintEvent(QPaintEvent *)
                 const QString chance = DisplayChanceText(m_figures->Rank[i][r]);
                 if (segment.width() > plainMetrics.horizontalAdvance(chance) + 8) {
                     painter.setPen(TextOn(colour));
-                    painter.drawText(segment, Qt::AlignCenter, chance);
+                    AnalysisArt::DrawText(painter, segment, Qt::AlignCenter, chance);
                 }
             }
             painter.setPen(QPen(QColor(134, 149, 156), 1));

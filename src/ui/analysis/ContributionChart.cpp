@@ -166,9 +166,9 @@ void ContributionChart::paintEvent(QPaintEvent *)
         const QFontMetrics &metrics = i == m_leader ? boldMetrics : plainMetrics;
         painter.setPen(Qt::black);
         const QRectF nameBox(area.left() - NameColumn + 8, row.top(), NameColumn - 16, row.height());
-        painter.drawText(nameBox, Qt::AlignRight | Qt::AlignVCenter,
+        AnalysisArt::DrawText(painter, nameBox, Qt::AlignRight | Qt::AlignVCenter,
                          metrics.elidedText(m_optionNames[i], Qt::ElideRight, int(nameBox.width())));
-        painter.drawText(QRectF(area.right() + 6, row.top(), ScoreColumn - 8, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
+        AnalysisArt::DrawText(painter, QRectF(area.right() + 6, row.top(), ScoreColumn - 8, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
                          DisplayNumberText(m_scores[i]));
     }
 
@@ -184,7 +184,7 @@ void ContributionChart::paintEvent(QPaintEvent *)
         const QString shown = plainMetrics.elidedText(name, Qt::ElideRight, int(segment.place.width()) - 6);
         if (segment.place.width() > 26 && shown != QStringLiteral("…")) {
             painter.setPen(Qt::white);
-            painter.drawText(segment.place.adjusted(3, 0, -3, 0), Qt::AlignCenter, shown);
+            AnalysisArt::DrawText(painter, segment.place.adjusted(3, 0, -3, 0), Qt::AlignCenter, shown);
         }
     }
 

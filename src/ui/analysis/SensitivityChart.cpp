@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,6 +27,21 @@ constexpr double TopMargin = 58;
 constexpr double BottomMargin = 46;
 constexpr double NameGap = 8;
 constexpr double MaxNameWidth = 140;
+
+// A score line of the given thickness, as hair lines side by side a little over half a
+// pixel apart: the raster engine draws hair lines directly, where a wide pen's outline
+// takes about ten times as long to fill, and a chart repaints with every slider step.
+// The lines are graphs of the weighting, so they are stacked in height.
+void drawScoreLine(QPainter &painter, const QPolygonF &line, const QColor &colour, double thickness)
+{
+    const int strands = int(std::ceil((thickness - 1) / 0.75)) + 1;
+    const double spread = thickness - 1;
+    painter.setPen(QPen(colour, 1));
+    for (int k = 0; k < strands; ++k) {
+        const double offset = strands > 1 ? spread * (double(k) / (strands - 1) - 0.5) : 0;
+        painter.drawPolyline(line.translated(0, offset));
+    }
+}
 
 } // namespace
 
@@ -158,16 +174,16 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(X(v), plot.top()), QPointF(X(v), plot.bottom()));
         painter.setPen(QColor(70, 80, 95));
         const QString label = DisplayNumberText(v);
-        painter.drawText(QRectF(plot.left() - LeftMargin, Y(v) - 8, LeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, label);
-        painter.drawText(QRectF(X(v) - 30, plot.bottom() + 4, 60, 16), Qt::AlignHCenter | Qt::AlignTop, label);
+        AnalysisArt::DrawText(painter, QRectF(plot.left() - LeftMargin, Y(v) - 8, LeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, label);
+        AnalysisArt::DrawText(painter, QRectF(X(v) - 30, plot.bottom() + 4, 60, 16), Qt::AlignHCenter | Qt::AlignTop, label);
     }
     painter.setPen(QPen(QColor(110, 120, 135), 1));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 22, plot.width(), 18), Qt::AlignHCenter | Qt::AlignTop,
+    AnalysisArt::DrawText(painter, QRectF(plot.left(), plot.bottom() + 22, plot.width(), 18), Qt::AlignHCenter | Qt::AlignTop,
                      m_attributeName + QStringLiteral(" weighting"));
-    painter.drawText(QRectF(plot.left() - LeftMargin + 8, plot.top() - 24, LeftMargin + 40, 18), Qt::AlignLeft | Qt::AlignBottom,
+    AnalysisArt::DrawText(painter, QRectF(plot.left() - LeftMargin + 8, plot.top() - 24, LeftMargin + 40, 18), Qt::AlignLeft | Qt::AlignBottom,
                      QStringLiteral("Score"));
 
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -185,9 +201,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         QPolygonF line;
         for (int s = 0; s < int(m_samples.size()); ++s)
             line << QPointF(X(m_samples[s]), Y(m_scores[s][i]));
-        painter.setPen(QPen(AnalysisArt::SeriesColour(i), i == m_leaderNow ? 2.5 : 1.6, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-        painter.drawPolyline(line);
+        drawScoreLine(painter, line, AnalysisArt::SeriesColour(i), i == m_leaderNow ? 2.5 : 1.6);
     }
 
     // The current weighting.
@@ -201,7 +215,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         const double width = QFontMetrics(bold).horizontalAdvance(now) + 8;
         const double left = std::clamp(X(m_current) - width / 2, plot.left() - LeftMargin + 4, plot.right() - width);
         painter.setPen(AnalysisArt::Navy());
-        painter.drawText(QRectF(left, plot.top() - 22, width, 16), Qt::AlignCenter, now);
+        AnalysisArt::DrawText(painter, QRectF(left, plot.top() - 22, width, 16), Qt::AlignCenter, now);
         painter.setFont(font());
     }
 
@@ -230,7 +244,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         painter.setBrush(QColor(255, 255, 255, 215));
         painter.drawRoundedRect(box, 4, 4);
         painter.setPen(AnalysisArt::Navy());
-        painter.drawText(box, Qt::AlignCenter, text);
+        AnalysisArt::DrawText(painter, box, Qt::AlignCenter, text);
     }
     painter.setBrush(Qt::NoBrush);
 
@@ -253,7 +267,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         painter.setFont(i == m_leaderNow ? bold : font());
         painter.setPen(AnalysisArt::SeriesColour(i));
         const QString name = QFontMetrics(painter.font()).elidedText(m_optionNames[i], Qt::ElideRight, int(MaxNameWidth));
-        painter.drawText(QRectF(plot.right() + NameGap, y - lineHeight / 2, MaxNameWidth + 10, lineHeight),
+        AnalysisArt::DrawText(painter, QRectF(plot.right() + NameGap, y - lineHeight / 2, MaxNameWidth + 10, lineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, name);
     }
 }
