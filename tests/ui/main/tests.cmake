@@ -11,6 +11,18 @@ if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/c
     COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/undo_realwindow.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR}/examples/car.vtp
             ${CMAKE_CURRENT_BINARY_DIR}/undo_realwindow)
   set_tests_properties(ui_main_undo_realwindow PROPERTIES TIMEOUT 120 RESOURCE_LOCK xvfb)
+  # Size and place across restarts under a window manager (see placement.sh).
+  find_program(VELTRANE_OPENBOX openbox)
+  find_program(VELTRANE_WMCTRL wmctrl)
+  find_program(VELTRANE_XPROP xprop)
+  if(VELTRANE_OPENBOX AND VELTRANE_WMCTRL AND VELTRANE_XPROP)
+    add_test(NAME ui_main_placement_openbox
+      COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/placement.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR}/examples/car.vtp
+              ${CMAKE_CURRENT_BINARY_DIR}/placement)
+    set_tests_properties(ui_main_placement_openbox PROPERTIES TIMEOUT 180 RESOURCE_LOCK xvfb)
+  else()
+    message(STATUS "Placement test skipped: openbox, wmctrl or xprop missing")
+  endif()
 else()
   message(STATUS "Real-window test skipped: xvfb-run, xdotool, xwd or ImageMagick missing")
 endif()
