@@ -121,7 +121,7 @@ void ConfidenceView::Refresh()
             }
         }
     }
-    update();
+    m_pacer->Request();
 }
 
 void ConfidenceView::showFigures()
@@ -130,7 +130,7 @@ void ConfidenceView::showFigures()
     if (!isVisible() || !topic || !m_runner || m_optionNames.size() != topic->TotalOptions())
         return;
     m_figures = m_runner->ResultFor(*topic);
-    update();
+    m_pacer->Request();
 }
 
 void ConfidenceView::showSpreads(double ratingSpread, double weightingSpread)
@@ -219,6 +219,7 @@ bool ConfidenceView::event(QEvent *event)
 
 void ConfidenceView::paintEvent(QPaintEvent *)
 {
+    m_pacer->Painted();
     QPainter painter(this);
     AnalysisArt::PaintPanel(painter, QRectF(rect()).adjusted(2, 2, -2, -2));
     if (m_optionNames.isEmpty())

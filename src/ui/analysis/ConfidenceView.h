@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FramePacer.h"
 #include "model/TopicConfidence.h"
 
 #include <QList>
@@ -66,4 +67,5 @@ private:
     QStringList m_optionNames;
     int16_t m_leader = -1;
     std::optional<Confidence> m_figures;
+    FramePacer *m_pacer = new FramePacer(this);
 };

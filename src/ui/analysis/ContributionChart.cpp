@@ -71,7 +71,7 @@ void ContributionChart::Refresh()
         }
         m_leader = TopicStability::Leader(*topic);
     }
-    update();
+    m_pacer->Request();
 }
 
 QRectF ContributionChart::barArea() const
@@ -129,6 +129,7 @@ bool ContributionChart::event(QEvent *event)
 
 void ContributionChart::paintEvent(QPaintEvent *)
 {
+    m_pacer->Painted();
     QPainter painter(this);
     AnalysisArt::PaintPanel(painter, QRectF(rect()).adjusted(2, 2, -2, -2));
     if (m_shares.isEmpty())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FramePacer.h"
+
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -53,4 +55,5 @@ private:
     QList<double> m_scores;
     bool m_inverted = false;
     int16_t m_leader = -1;
+    FramePacer *m_pacer = new FramePacer(this);
 };

@@ -91,7 +91,7 @@ void SensitivityChart::Refresh()
     m_leaderNow = -1;
     const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
     if (!keep || keep->TotalAttributes() == 0 || keep->TotalOptions() == 0) {
-        update();
+        m_pacer->Request();
         return;
     }
     const VeltraneTopic &topic = *keep;
@@ -124,7 +124,7 @@ void SensitivityChart::Refresh()
         m_scores.clear();
         m_crossovers.clear();
     }
-    update();
+    m_pacer->Request();
 }
 
 QRectF SensitivityChart::plotArea() const
@@ -152,6 +152,7 @@ void SensitivityChart::resizeEvent(QResizeEvent *event)
 
 void SensitivityChart::paintEvent(QPaintEvent *)
 {
+    m_pacer->Painted();
     QPainter painter(this);
     AnalysisArt::PaintPanel(painter, QRectF(rect()).adjusted(2, 2, -2, -2));
     const QFontMetrics metrics(font());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FramePacer.h"
 #include "model/TopicStability.h"
 
 #include <QList>
@@ -57,4 +58,5 @@ private:
     QList<QList<double>> m_scores; // [sample][option]
     QList<Crossover> m_crossovers;
     int16_t m_leaderNow = -1;
+    FramePacer *m_pacer = new FramePacer(this);
 };
