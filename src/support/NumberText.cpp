@@ -1,8 +1,11 @@
 #include "NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <system_error>
 #include <string>
 
 QString NumberToText(double value, const QLocale &locale)
@@ -46,4 +49,40 @@ QString NumberToText(double value, const QLocale &locale)
     if (negative)
         result.prepend(QLatin1Char('-'));
     return result;
+}
+
+namespace {
+
+// Whether value * 10^places lies exactly halfway between two whole numbers. Below 2^52 such
+// a product is a double, and then the rounded product is exact, which fma tells.
+bool exactTie(double scaled, double value, double power)
+{
+    return std::fma(value, power, -scaled) == 0 && scaled - std::floor(scaled) == 0.5;
+}
+
+} // namespace
+
+QString FixedNumberText(double value, int places, const QLocale &locale)
+{
+    // Both conversions are exact; they differ only in which way an exact tie goes (QLocale
+    // rounds it away from zero, std::to_chars to the even digit).
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (places >= 0 && places < int(std::size(powersOfTen)) && std::isfinite(value) && !std::signbit(value)
+        && locale.zeroDigit() == QLatin1String("0")) {
+        const double power = powersOfTen[places];
+        const double scaled = value * power;
+        if (scaled < 4503599627370496.0 && !exactTie(scaled, value, power)) {
+            char buffer[40];
+            const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, places);
+            if (error == std::errc()) {
+                QString text = QString::fromLatin1(buffer, end - buffer);
+                if (places > 0)
+                    text.replace(QLatin1Char('.'), locale.decimalPoint());
+                return text;
+            }
+        }
+    }
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'f', places);
 }

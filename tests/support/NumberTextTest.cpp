@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 TEST(NumberText, WholeNumbersHaveNoSeparator)
 {
     EXPECT_EQ(NumberToText(0, QLocale::c()), "0");
@@ -38,4 +41,28 @@ TEST(NumberText, NotANumberGivesEmptyText)
 {
     EXPECT_EQ(NumberToText(std::nan(""), QLocale::c()), "");
     EXPECT_EQ(NumberToText(INFINITY, QLocale::c()), "");
+}
+
+TEST(NumberText, FixedTextIsTheLocalesOwnOverManyValues)
+{
+    // Binary fractions (exact ties among them), decimals and their neighbours, thirds,
+    // percentages and a spread of magnitudes; a comma locale and one with its own digits.
+    std::vector<double> values = {0.0, -0.0, -0.25, 1e-300, 123456789.125, 4.5e15, 1e300};
+    for (int k = 0; k <= 4000; ++k) {
+        values.push_back(k / 4096.0);
+        values.push_back(k / 4000.0);
+        values.push_back(std::nextafter(k / 4000.0, 0.0));
+        values.push_back(std::nextafter(k / 4000.0, 2.0));
+        values.push_back(k / 3.0);
+        values.push_back(k / 40.0);
+    }
+    for (const char *name : {"C", "de_DE", "ar_EG"}) {
+        QLocale locale(QString::fromLatin1(name));
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        for (const double value : values) {
+            for (int places = 0; places <= 10; ++places)
+                ASSERT_EQ(FixedNumberText(value, places, locale), locale.toString(value, 'f', places))
+                    << name << " " << value << " to " << places;
+        }
+    }
 }

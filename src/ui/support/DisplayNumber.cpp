@@ -35,11 +35,11 @@ QString DisplayNumberText(double number)
     const int places = modParameters::CurrentTopic ? modParameters::CurrentTopic->Rounding() : 3;
     const QLocale &locale = numberLocale();
     if (modParameters::DisplayAsDecimal)
-        return places < 0 ? NumberToText(number, locale) : locale.toString(number, 'f', places);
+        return places < 0 ? NumberToText(number, locale) : FixedNumberText(number, places, locale);
     const double percent = number * 100;
     if (places < 0)
         return NumberToText(percent, locale) + u'%';
-    return locale.toString(percent, 'f', places >= 3 ? places - 2 : 0) + u'%';
+    return FixedNumberText(percent, places >= 3 ? places - 2 : 0, locale) + u'%';
 }
 
 QString DisplayChanceText(double share)
