@@ -341,6 +341,10 @@ private:
     int RefreshDepth = 0;
     // Set from load to unload: size limits, moves and activation are handled meanwhile.
     bool HooksInstalled = false;
+    // Between StartLoad and EndLoad the loading mask covers the window: its background is
+    // painted once, when the load is over, not at every step of the rebuild.
+    bool GradientsHeld = false;
+    bool GradientsDue = false;
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 

@@ -16,6 +16,7 @@
 #include "ui/support/libmodUnsorted_ui.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -140,6 +141,7 @@ void frmMain::CreateCellElements(int16_t k)
 void frmMain::StartLoad()
 {
     IsLoading = true;
+    GradientsHeld = true;
     // The topic shown may be replaced: nothing may point at its labels any more.
     HighlightControl(nullptr, HighlightPlain);
     PositionLoadingMask();
@@ -152,6 +154,15 @@ void frmMain::EndLoad()
 {
     picMask->hide();
     IsLoading = false;
+    GradientsHeld = false;
+    // Every load repaints the background when it ends; should one not, it comes with the
+    // next turn of the event loop.
+    if (GradientsDue) {
+        QTimer::singleShot(0, this, [this] {
+            if (GradientsDue)
+                RepaintGradients();
+        });
+    }
 }
 
 void frmMain::PositionLoadingMask()

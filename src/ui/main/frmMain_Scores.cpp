@@ -58,7 +58,9 @@ void frmMain::UpdateScoreBars()
 
 void frmMain::RepaintGradients()
 {
-    PaintMainBackground(*this);
+    GradientsDue = GradientsHeld;
+    if (!GradientsHeld)
+        PaintMainBackground(*this);
 }
 
 void frmMain::HighlightControl(QWidget *Target, int16_t Kind)
