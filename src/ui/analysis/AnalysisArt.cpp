@@ -13,6 +13,7 @@
 #include <QStaticText>
 #include <QHash>
 #include <QToolTip>
+#include <QWidget>
 
 #include <array>
 
@@ -111,6 +112,14 @@ double PaintLegendEntry(QPainter &painter, const QFontMetrics &metrics, double x
     painter.setPen(Qt::black);
     painter.drawText(QPointF(x + 16, y + metrics.ascent() / 2.0 - 1), text);
     return metrics.horizontalAdvance(text) + 26;
+}
+
+void Describe(QWidget &view, const QString &name, const QString &description)
+{
+    if (view.accessibleName() != name)
+        view.setAccessibleName(name);
+    if (view.accessibleDescription() != description)
+        view.setAccessibleDescription(description);
 }
 
 bool AnswerToolTip(QWidget &view, QEvent *event, const std::function<QString(QPointF)> &textAt)

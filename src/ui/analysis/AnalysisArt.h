@@ -33,6 +33,8 @@ void DrawText(QPainter &painter, const QRectF &box, int flags, const QString &te
 // One legend entry, a colour square and its text, centred on y from x; its width follows.
 double PaintLegendEntry(QPainter &painter, const QFontMetrics &metrics, double x, double y, const QColor &colour,
                         const QString &text);
+// What a screen reader says of a drawn view: its name and, in words, what it shows.
+void Describe(QWidget &view, const QString &name, const QString &description);
 // Answers a view's tooltip event with the text for the point under the mouse (none where
 // it is empty); false for every other event.
 bool AnswerToolTip(QWidget &view, QEvent *event, const std::function<QString(QPointF)> &textAt);

@@ -121,6 +121,7 @@ void ConfidenceView::Refresh()
             }
         }
     }
+    describe();
     m_pacer->Request();
 }
 
@@ -130,7 +131,21 @@ void ConfidenceView::showFigures()
     if (!isVisible() || !topic || !m_runner || m_optionNames.size() != topic->TotalOptions())
         return;
     m_figures = m_runner->ResultFor(*topic);
+    describe();
     m_pacer->Request();
+}
+
+void ConfidenceView::describe()
+{
+    QStringList said;
+    if (m_figures && m_figures->Best.size() == m_optionNames.size()) {
+        const QString draws = DisplayCountText(m_figures->Draws);
+        for (int i = 0; i < int(m_optionNames.size()); ++i)
+            said << QStringLiteral("%1 is best in %2 of %3 draws.").arg(m_optionNames[i], DisplayChanceText(m_figures->Best[i]), draws);
+    } else if (!m_optionNames.isEmpty()) {
+        said << QStringLiteral("Counting the draws\u2026");
+    }
+    AnalysisArt::Describe(*this, QStringLiteral("Chances of every option"), said.join(u' '));
 }
 
 void ConfidenceView::showSpreads(double ratingSpread, double weightingSpread)

@@ -56,6 +56,8 @@ protected:
 
 private:
     void showFigures();
+    // The figures in words, for a screen reader.
+    void describe();
     void placeControls();
     void showSpreads(double ratingSpread, double weightingSpread);
     void sliderMoved(QSlider *slider, bool stepEnds);

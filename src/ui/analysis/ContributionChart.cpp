@@ -71,6 +71,15 @@ void ContributionChart::Refresh()
         }
         m_leader = TopicStability::Leader(*topic);
     }
+    QStringList said;
+    for (int i = 0; i < int(m_optionNames.size()); ++i) {
+        QStringList parts;
+        for (int j = 0; j < int(m_attributeNames.size()); ++j)
+            parts << m_attributeNames[j] + u' ' + DisplayNumberText(m_shares[i][j]);
+        said << QStringLiteral("%1 scores %2: %3.").arg(m_optionNames[i], DisplayNumberText(m_scores[i]),
+                                                      parts.join(QStringLiteral(", ")));
+    }
+    AnalysisArt::Describe(*this, QStringLiteral("Contributions to every score"), said.join(u' '));
     m_pacer->Request();
 }
 

@@ -124,6 +124,15 @@ void SensitivityChart::Refresh()
         m_scores.clear();
         m_crossovers.clear();
     }
+    QString said;
+    if (m_leaderNow >= 0 && !m_scores.isEmpty()) {
+        said = QStringLiteral("Every option's score as the %1 weighting moves from 0 to 1. At %2, the weighting now, %3 is best.")
+                   .arg(m_attributeName, DisplayNumberText(m_current), m_optionNames[m_leaderNow]);
+        for (const Crossover &crossover : m_crossovers)
+            said += QStringLiteral(" At %1, %2 takes over from %3.")
+                        .arg(DisplayNumberText(crossover.Value), m_optionNames[crossover.After], m_optionNames[crossover.Before]);
+    }
+    AnalysisArt::Describe(*this, QStringLiteral("Sensitivity chart"), said);
     m_pacer->Request();
 }
 

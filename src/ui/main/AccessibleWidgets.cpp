@@ -111,11 +111,11 @@ public:
 
     QStringList actionNames() const override
     {
-        return editable() ? WithPress(QAccessibleWidget::actionNames()) : QAccessibleWidget::actionNames();
+        return clickable() ? WithPress(QAccessibleWidget::actionNames()) : QAccessibleWidget::actionNames();
     }
     void doAction(const QString &action) override
     {
-        if (action != pressAction() || !editable())
+        if (action != pressAction() || !clickable())
             return QAccessibleWidget::doAction(action);
         if (label()->isEnabled() && label()->isVisible())
             emit label()->Click();
@@ -124,6 +124,9 @@ public:
 private:
     VLabel *label() const { return static_cast<VLabel *>(widget()); }
     bool editable() const { return label()->property(EditableWhat).isValid(); }
+    // A label that does something when clicked (edits, picks a tab or an option) can be
+    // pressed; its description says what the click does.
+    bool clickable() const { return editable() || label()->HasClickHandler(); }
 };
 
 QAccessibleInterface *CreateInterface(const QString &className, QObject *object)

@@ -50,6 +50,23 @@ Control *placed(Control *control, const QString &name, const QRect &place)
     return control;
 }
 
+// A control whose caption is the label beside it: a screen reader names it by that label.
+// A label that sets the control when clicked says so.
+void nameByLabel(QAbstractButton *control, VLabel *label)
+{
+    control->setAccessibleName(label->Caption());
+    label->setAccessibleDescription(qobject_cast<QCheckBox *>(control) ? QStringLiteral("Click to switch on or off")
+                                                                       : QStringLiteral("Click to choose"));
+}
+
+void nameByLabel(QLineEdit *box, VLabel *label)
+{
+    QString name = label->Caption();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    box->setAccessibleName(name);
+}
+
 } // namespace
 
 void frmOptions::buildControls()
@@ -86,6 +103,9 @@ void frmOptions::buildTabStrip()
         m_lblTabText[i] = heading;
         connect(image, &VLabel::Click, this, [this, i] { SelectTab(i); });
         connect(heading, &VLabel::Click, this, [this, i] { SelectTab(i); });
+        heading->setAccessibleDescription(QStringLiteral("Tab; click to show its page"));
+        image->setAccessibleName(heading->Caption());
+        image->setAccessibleDescription(heading->accessibleDescription());
         connect(heading, &VLabel::MouseMove, this, [this, i] { tabHeadingMouseMove(i); });
     }
 }
@@ -113,6 +133,11 @@ void frmOptions::buildTopicPage()
 
     for (QLineEdit *box : {m_txtTitle, m_txtAttributeCount, m_txtOptionCount})
         box->installEventFilter(this);
+    nameByLabel(m_txtTitle, m_lblTitle);
+    nameByLabel(m_txtAttributeCount, m_lblAttributeCount);
+    nameByLabel(m_txtOptionCount, m_lblOptionCount);
+    for (int i = 0; i < 2; ++i)
+        nameByLabel(m_optWeightingType[i], m_lblWeightingType[i]);
 }
 
 void frmOptions::buildPreferencesPage()
@@ -141,6 +166,11 @@ void frmOptions::buildPreferencesPage()
     connect(m_lblNormaliseWeights, &VLabel::Click, this, [this] { m_chkNormaliseWeights->toggle(); });
     connect(m_lblShowSettingsOnNew, &VLabel::Click, this, [this] { m_chkShowSettingsOnNew->toggle(); });
     connect(m_lblShowStability, &VLabel::Click, this, [this] { m_chkShowStability->toggle(); });
+    nameByLabel(m_optRange1, m_lblRange1);
+    nameByLabel(m_optRange100, m_lblRange100);
+    nameByLabel(m_chkNormaliseWeights, m_lblNormaliseWeights);
+    nameByLabel(m_chkShowSettingsOnNew, m_lblShowSettingsOnNew);
+    nameByLabel(m_chkShowStability, m_lblShowStability);
 }
 
 void frmOptions::buildAboutPage()
@@ -159,6 +189,7 @@ void frmOptions::buildAboutPage()
     m_lblWebLink->setCursor(Qt::PointingHandCursor);
     m_lblWebLink->setToolTip(HelpPageUrl().toString());
     connect(m_lblWebLink, &VLabel::Click, this, [this] { ShellOpenURL(this, HelpPageUrl().toString()); });
+    m_lblWebLink->setAccessibleDescription(QStringLiteral("Link; click to open the help page"));
 }
 
 void frmOptions::buildButtons()

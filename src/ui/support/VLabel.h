@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMetaMethod>
 
 #include <cstdint>
 
@@ -43,6 +44,9 @@ public:
     // Text colour, 0x00BBGGRR.
     uint32_t ForeColor() const;
     void SetForeColor(uint32_t colour);
+
+    // Whether anything answers a click on it.
+    bool HasClickHandler() const { return isSignalConnected(QMetaMethod::fromSignal(&VLabel::Click)); }
 
 signals:
     void Change();

@@ -166,6 +166,10 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_NEAR(chart.Crossovers()[0].Value, 0.25, 1e-9);
     EXPECT_EQ(chart.Crossovers()[0].Before, 1);
     EXPECT_EQ(chart.Crossovers()[0].After, 0);
+    // A screen reader hears the same in words.
+    EXPECT_EQ(chart.accessibleDescription(),
+              "Every option's score as the Price weighting moves from 0 to 1. At 0.500, the weighting now, Car A is "
+              "best. At 0.250, Car A takes over from Car B.");
 
     // Dragging the Price weighting: the chart's current line goes along at every step.
     MeterSlider &price = Slider("sliderWeighting", 0);
@@ -186,6 +190,11 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_EQ(contributions.Shares()[0][0], 0);
     EXPECT_DOUBLE_EQ(contributions.Shares()[1][1], modParameters::CurrentTopic->pGetOptionSubTotal(1, 1));
     EXPECT_EQ(contributions.Leader(), 1);
+    const VeltraneTopic &now = *modParameters::CurrentTopic;
+    EXPECT_TRUE(contributions.accessibleDescription().startsWith(
+        QStringLiteral("Car A scores %1: Price 0.000, Quality %2. Car B scores ")
+            .arg(DisplayNumberText(now.GetScore(0)), DisplayNumberText(now.pGetOptionSubTotal(0, 1)))))
+        << contributions.accessibleDescription().toStdString();
 
     // Closing it asks nothing; it stays ready for the next F9.
     analysis->close();

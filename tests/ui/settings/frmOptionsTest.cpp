@@ -2,8 +2,11 @@
 
 #include "VeltraneVersion.h"
 #include "io/WindowHooks.h"
+#include "ui/main/AccessibleWidgets.h"
 #include "ui/support/HelpPage.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QDesktopServices>
 #include <QFontInfo>
 #include <QScreen>
@@ -463,6 +466,33 @@ TEST_F(SettingsDialogTest, ShowModalReturnsWhenTheDialogUnloads)
     frmOptions::ShowModal(*main);
     EXPECT_EQ(Topic().Title(), "Vans");
     EXPECT_EQ(OpenWindow(QStringLiteral("frmOptions")), nullptr);
+}
+
+TEST_F(SettingsDialogTest, ScreenReadersHearEveryControlByItsLabel)
+{
+    InstallAccessibleWidgets();
+    OpenDialog();
+    const auto name = [](QWidget *control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(Box("txtTitle")), "Topic Title");
+    EXPECT_EQ(name(Box("txtOptionCount")), "No. Of Options");
+    EXPECT_EQ(name(Find("optWeightingType(1)")), "Negative Attributes");
+    EXPECT_EQ(name(Find("optRange(100)")), "Percentages");
+    EXPECT_EQ(name(Find("chkNormaliseWeights")), "Normalise Weights?");
+
+    // A label that sets its control can be pressed, and says so.
+    dialog->show();
+    dialog->SelectTab(1);
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(Label("lblNormaliseWeights"));
+    EXPECT_EQ(label->text(QAccessible::Description), "Click to switch on or off");
+    auto *box = Find<QCheckBox>("chkNormaliseWeights");
+    const bool before = box->isChecked();
+    label->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_NE(box->isChecked(), before);
+    QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(Label("lblTabText(2)"));
+    EXPECT_TRUE(tab->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(tab->text(QAccessible::Description), "Tab; click to show its page");
 }
 
 #include "frmOptionsTest.moc"
