@@ -80,8 +80,8 @@ void DrawText(QPainter &painter, const QRectF &box, int flags, const QString &te
 {
     // The views draw the same few hundred short texts on every repaint; laid out once,
     // each is only placed after that.
-    static QHash<QString, QStaticText> laidOut;
-    const QString key = painter.font().key() + QLatin1Char('\n') + text;
+    static QHash<std::pair<QFont, QString>, QStaticText> laidOut;
+    const std::pair<QFont, QString> key(painter.font(), text);
     auto found = laidOut.find(key);
     if (found == laidOut.end()) {
         if (laidOut.size() > 4096)
