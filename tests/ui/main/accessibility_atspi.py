@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Walks the accessibility tree of a running Veltrane over AT-SPI, as a screen reader sees
 # it, and checks that the sliders, score bars and command buttons are there with their
-# roles, names and values, and that a rating slider can be set from outside.
+# roles, names and values, that a rating slider can be set from outside, and that the
+# analysis window's chart, opened by pressing its button, says in words what it draws.
 #
 # Expects the worked example (examples/car.vtp) in the window.
 #
@@ -93,12 +94,28 @@ def main():
             fail("setting %s left %s at %g" % (rating.name, score.name, before))
         time.sleep(0.1)
 
+    # The chart button opens the analysis window, whose chart tells its crossovers.
+    chart_button = by_name(nodes, pyatspi.ROLE_PUSH_BUTTON, "How sure is the decision? Sensitivity chart (F9)")
+    chart_button.queryAction().doAction(0)
+    deadline = time.monotonic() + TIMEOUT
+    chart = None
+    while chart is None:
+        found = []
+        walk(app, found)
+        chart = next((n for n in found if n.name == "Sensitivity chart"), None)
+        if chart is None:
+            if time.monotonic() > deadline:
+                fail("pressing the chart button showed no sensitivity chart")
+            time.sleep(0.2)
+    if "takes over from" not in chart.description:
+        fail("the sensitivity chart says %r" % chart.description)
+
     sliders = sum(1 for n in nodes if n.getRole() == pyatspi.ROLE_SLIDER)
     bars = sum(1 for n in nodes if n.getRole() == pyatspi.ROLE_PROGRESS_BAR)
     buttons = sum(1 for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON)
     print("accessibility: %d sliders, %d score bars, %d buttons, %d editable labels; "
-          "a rating set from outside moved the score from %g to %g"
-          % (sliders, bars, buttons, len(editable), before, value_of(score)))
+          "a rating set from outside moved the score from %g to %g; the chart says: %s"
+          % (sliders, bars, buttons, len(editable), before, value_of(score), chart.description))
 
 
 main()
