@@ -12,7 +12,9 @@ int main(int argc, char **argv)
     if (modStartup::PrintHelpOrVersion(argc, argv))
         return 0;
 
+    std::thread fonts = WarmFontConfiguration();
     QApplication application(argc, argv); // takes Qt's own arguments out of argv
+    fonts.join();
 
     // What the window library puts behind the core's hooks, before anything is shown.
     InstallFontSubstitutions();
