@@ -5,13 +5,13 @@
 #include "gfx/modFormElements.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QStaticText>
-#include <QHash>
 #include <QToolTip>
 #include <QWidget>
 
