@@ -203,8 +203,9 @@ public:
     // Marks and tooltips of the sliders and the best score bar, then the analysis window;
     // run at the end of every refresh. Without ShowStability the marks and tooltips go.
     void RefreshStability();
-    // The accessible names of the weighting, rating and score sliders, from the topic's names.
-    void NameSliders(const VeltraneTopic &topic);
+    // The accessible names of the weighting, rating and score sliders, from the topic's names;
+    // namesSource stands for the option names and display form (as the tooltips use them).
+    void NameSliders(const VeltraneTopic &topic, size_t namesSource);
     // The confidence figures of the topic, counted in the background for the best bar's
     // tooltip and the analysis window alike; made on first use.
     ConfidenceRunner &ConfidenceFigures();

@@ -172,12 +172,12 @@ void frmMain::SetSpread(bool Weighting, double Spread, bool StepEnds)
         RecordStep(Weighting ? QStringLiteral("Change Weighting Spread") : QStringLiteral("Change Rating Spread"));
 }
 
-void frmMain::NameSliders(const VeltraneTopic &topic)
+void frmMain::NameSliders(const VeltraneTopic &topic, size_t namesSource)
 {
     size_t source = qHashMulti(0, sliderWeighting.size(), sliderRating.size(), sliderScore.size());
     for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
         source = qHashMulti(source, topic.GetAttributeName(j));
-    source = qHashMulti(source, textSource(topic));
+    source = qHashMulti(source, namesSource);
     if (source == SliderNamesSource)
         return;
     SliderNamesSource = source;
@@ -204,14 +204,14 @@ void frmMain::RefreshStability()
         return;
     const VeltraneTopic &topic = *keep;
     // The names a screen reader speaks follow the same renames as the tooltips.
-    NameSliders(topic);
+    const size_t source = textSource(topic);
+    NameSliders(topic, source);
     const int16_t A = topic.TotalAttributes();
     const int16_t O = topic.TotalOptions();
     const bool show = modParameters::ShowStability && A > 0 && O > 0;
 
     try {
         const TopicRanges all = show ? TopicStability::AllRanges(topic) : TopicRanges();
-        const size_t source = show ? textSource(topic) : 0;
         for (int16_t j = 0; j < int16_t(sliderWeighting.size()); ++j) {
             // A single attribute's weighting is fixed at 1: its slider has nothing to say.
             if (show && j < A && A > 1)
