@@ -14,6 +14,7 @@ int main(int argc, char **argv)
 
     std::thread fonts = WarmFontConfiguration();
     QApplication application(argc, argv); // takes Qt's own arguments out of argv
+    frmMain::PrepareButtonArt();
     fonts.join();
 
     // What the window library puts behind the core's hooks, before anything is shown.

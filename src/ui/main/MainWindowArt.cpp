@@ -6,6 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <tuple>
 
 namespace MainWindowArt {
 
@@ -233,12 +239,95 @@ QImage drawButton(Glyph glyph, int size, double ratio, Look look)
     return image;
 }
 
-} // namespace
-
-ButtonLook ButtonImages(Glyph glyph, int size, double ratio)
+ButtonLook drawLooks(Glyph glyph, int size, double ratio)
 {
     return {drawButton(glyph, size, ratio, Look::Normal), drawButton(glyph, size, ratio, Look::Over),
             drawButton(glyph, size, ratio, Look::Down), drawButton(glyph, size, ratio, Look::Disabled)};
+}
+
+// Every look drawn so far, or being drawn by PrepareButtonImages. Several buttons share a
+// look (the three hide buttons, the two add buttons): each is drawn once. The images are
+// shared copies, so a button that paints on its own detaches.
+class DrawnLooks
+{
+public:
+    using Key = std::tuple<Glyph, int, double>;
+
+    ~DrawnLooks()
+    {
+        for (std::thread &drawer : m_drawers)
+            drawer.join();
+    }
+
+    std::optional<std::shared_future<ButtonLook>> find(const Key &key)
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto found = m_looks.find(key);
+        if (found == m_looks.end())
+            return std::nullopt;
+        return found->second;
+    }
+
+    void add(const Key &key, std::shared_future<ButtonLook> look)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_looks.emplace(key, std::move(look));
+    }
+
+    void prepare(const std::vector<std::pair<Glyph, int>> &wanted, double ratio)
+    {
+        std::vector<std::pair<Key, std::promise<ButtonLook>>> work;
+        {
+            const std::lock_guard lock(m_mutex);
+            for (const auto &[glyph, size] : wanted) {
+                const Key key(glyph, size, ratio);
+                if (m_looks.count(key))
+                    continue;
+                std::promise<ButtonLook> promise;
+                m_looks.emplace(key, promise.get_future().share());
+                work.emplace_back(key, std::move(promise));
+            }
+            if (work.empty())
+                return;
+        }
+        // QPainter draws on a QImage in any thread.
+        std::thread drawer([work = std::move(work)]() mutable {
+            for (auto &[key, promise] : work)
+                promise.set_value(drawLooks(std::get<0>(key), std::get<1>(key), std::get<2>(key)));
+        });
+        const std::lock_guard lock(m_mutex);
+        m_drawers.push_back(std::move(drawer));
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<Key, std::shared_future<ButtonLook>> m_looks;
+    std::vector<std::thread> m_drawers;
+};
+
+DrawnLooks &drawnLooks()
+{
+    static DrawnLooks looks;
+    return looks;
+}
+
+} // namespace
+
+void PrepareButtonImages(const std::vector<std::pair<Glyph, int>> &looks, double ratio)
+{
+    drawnLooks().prepare(looks, ratio);
+}
+
+ButtonLook ButtonImages(Glyph glyph, int size, double ratio)
+{
+    const DrawnLooks::Key key(glyph, size, ratio);
+    if (const auto drawn = drawnLooks().find(key))
+        return drawn->get();
+    const ButtonLook look = drawLooks(glyph, size, ratio);
+    std::promise<ButtonLook> drawn;
+    drawn.set_value(look);
+    drawnLooks().add(key, drawn.get_future().share());
+    return look;
 }
 
 QImage ResizeGripImage(double ratio)

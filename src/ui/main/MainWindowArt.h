@@ -2,6 +2,9 @@
 
 #include <QImage>
 
+#include <utility>
+#include <vector>
+
 // The pictures of the main window's buttons and of its resize grip, drawn by our own
 // code so that they scale cleanly and need no image files.
 namespace MainWindowArt {
@@ -30,6 +33,10 @@ struct ButtonLook
 // The looks of a square button of side `size` pixels showing `glyph`, drawn with `ratio`
 // screen pixels per pixel so that they stay sharp on a scaled screen.
 ButtonLook ButtonImages(Glyph glyph, int size, double ratio = 1);
+
+// Starts drawing these looks on a second thread, so that ButtonImages finds them drawn (or
+// waits for the rest of the drawing) when it is asked for them.
+void PrepareButtonImages(const std::vector<std::pair<Glyph, int>> &looks, double ratio = 1);
 
 // The 13 x 13 grip shown in the window's bottom-right corner, drawn as the buttons are.
 QImage ResizeGripImage(double ratio = 1);

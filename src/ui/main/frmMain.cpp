@@ -110,7 +110,9 @@ frmMain::frmMain(QWidget *parent) : PictureBox(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(modParameters::ProductTitle);
-    setWindowIcon(AppIcon());
+    // Drawing the icon in its seven sizes is work the first sight of the window need not wait
+    // for: it follows with the first turn of the event loop.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     // Tooltips follow the pointer as on the rest of the desktop, also while another window
@@ -264,9 +266,26 @@ void frmMain::CreateFixedControls()
     picMask = new PictureBox(this);
     picMask->setObjectName(QStringLiteral("picMask"));
     picMask->SetAutoRedraw(true);
+    picMask->installEventFilter(this);
     lblLoading = makeLabel(picMask, QStringLiteral("lblLoading"), QStringLiteral("Loading..."), titleFont, 0);
     lblLoading->SetAutoSize(true);
     picMask->hide();
+}
+
+void frmMain::PrepareButtonArt()
+{
+    using MainWindowArt::Glyph;
+    // A look missing here is only drawn when asked for, as before.
+    MainWindowArt::PrepareButtonImages({{Glyph::New, CommandButtonSize},
+                                        {Glyph::Load, CommandButtonSize},
+                                        {Glyph::Save, CommandButtonSize},
+                                        {Glyph::Settings, CommandButtonSize},
+                                        {Glyph::Add, SmallButtonSize},
+                                        {Glyph::Hide, SmallButtonSize},
+                                        {Glyph::Show, SmallButtonSize},
+                                        {Glyph::Chart, SmallButtonSize},
+                                        {Glyph::Remove, RemoveButtonSize}},
+                                       pictureRatio());
 }
 
 void frmMain::InstallWindowHooks()
@@ -477,6 +496,8 @@ void frmMain::mouseMoveEvent(QMouseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == picMask && event->type() == QEvent::Paint)
+        PaintLoadingMask();
     if (watched == imgResizeTab && event->type() == QEvent::MouseButtonPress) {
         imgResizeTab_MouseDown(static_cast<QMouseEvent *>(event)->button());
         return true;

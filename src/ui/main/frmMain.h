@@ -73,6 +73,9 @@ public:
     // Fills the main window's part of the window hooks: loadMainWindow,
     // mainWindowIsLoading, isFormLoaded and dialogOwner.
     static void InstallWindowHooks();
+    // Starts drawing the fixed buttons' pictures on a second thread while the rest of
+    // start-up goes on; the window takes them when it creates its buttons.
+    static void PrepareButtonArt();
 
     // The load handler: hooks, fixed controls, the topic named on the command line or a
     // new topic, placement, first layout.
@@ -158,6 +161,7 @@ public:
     void StartLoad();
     void EndLoad();
     void PositionLoadingMask();
+    void PaintLoadingMask();
     // Rebuilds the control arrays for the current topic; SkipRedrawForm leaves the layout
     // to the caller.
     void UpdateSliderArrays(bool SkipRedrawForm) override;
@@ -346,6 +350,9 @@ private:
     // painted once, when the load is over, not at every step of the rebuild.
     bool GradientsHeld = false;
     bool GradientsDue = false;
+    // The loading mask's own gradient, drawn when the mask can first be seen: at start-up the
+    // window is not on the screen yet, and the mask is gone again before it is.
+    bool MaskGradientDue = false;
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 

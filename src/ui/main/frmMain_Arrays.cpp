@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -174,8 +175,18 @@ void frmMain::PositionLoadingMask()
     picMask->setGeometry(0, 0, width(), height());
     lblLoading->move(CInt((picMask->width() - lblLoading->width()) / 2.0),
                      CInt((picMask->height() - lblLoading->height()) / 2.0));
-    DrawCornerGradient(*picMask, RGB(145, 200, 255), RGB(223, 239, 255));
+    MaskGradientDue = true;
+    if (windowHandle() && windowHandle()->isExposed())
+        PaintLoadingMask();
     picMask->update();
+}
+
+void frmMain::PaintLoadingMask()
+{
+    if (!MaskGradientDue)
+        return;
+    MaskGradientDue = false;
+    DrawCornerGradient(*picMask, RGB(145, 200, 255), RGB(223, 239, 255));
 }
 
 void frmMain::UpdateSliderArrays(bool SkipRedrawForm)

@@ -4,6 +4,8 @@
 #include "ui/main/MeterSlider.h"
 #include "ui/support/VLabel.h"
 
+#include <QWindow>
+
 namespace {
 
 const char *const Arrays[] = {"lblAttribute", "sliderWeighting", "lblWeighting", "lblOption", "sliderScore",
@@ -122,4 +124,27 @@ TEST_F(MainWindowTest, FixedControlsCarryTheirDesign)
     EXPECT_EQ(Find("txtHiddenButton")->x(), -500);
     EXPECT_EQ(Element<MeterSlider>("sliderRating", 0)->FullColor(), 0x32CB96u);
     EXPECT_EQ(Element<MeterSlider>("sliderWeighting", 0)->FullColor(), 0xE3CE6Cu);
+}
+
+// The mask is painted light towards its bottom-right corner, whenever a person can see it:
+// during a load in the window on the screen, and when a window not yet shown shows it.
+TEST_F(MainWindowTest, LoadingMaskShowsItsGradient)
+{
+    const auto gradientShown = [](PictureBox &mask) {
+        const QImage image = mask.grab().toImage();
+        return QColor(image.pixel(1, 1)) == QColor(145, 200, 255)
+               && QColor(image.pixel(image.width() - 2, image.height() - 2)).blue() == 255
+               && QColor(image.pixel(image.width() - 2, image.height() - 2)).red() > 215;
+    };
+    for (int turn = 0; turn < 100 && !window->windowHandle()->isExposed(); ++turn)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(window->windowHandle()->isExposed());
+    window->StartLoad();
+    EXPECT_TRUE(gradientShown(*window->picMask));
+    window->EndLoad();
+
+    frmMain unshown;
+    unshown.StartLoad();
+    EXPECT_TRUE(gradientShown(*unshown.picMask));
+    unshown.EndLoad();
 }
