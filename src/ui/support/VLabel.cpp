@@ -13,10 +13,6 @@ VLabel::VLabel(QWidget *parent) : QLabel(parent)
 {
     setMouseTracking(true);
     setTextFormat(Qt::PlainText);
-    // Plain text without links: a label that takes the keyboard focus (the editable ones)
-    // would otherwise keep a whole text document for link navigation, laid out again at
-    // every caption change.
-    setTextInteractionFlags(Qt::NoTextInteraction);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
