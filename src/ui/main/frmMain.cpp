@@ -118,11 +118,12 @@ frmMain::frmMain(QWidget *parent) : PictureBox(parent)
     // Tooltips follow the pointer as on the rest of the desktop, also while another window
     // has the focus (a window manager may keep one started from a terminal in the background).
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    // Sized first, so that the background picture is made once, at the design size.
+    resize(DesignWidth, DesignHeight);
     SetAutoRedraw(true);
     SetBackColor(modFormElements::BackgroundBaseColour);
     // The window's own font, which the value labels use.
     setFont(frmMainFonts::Comic(8.25, false));
-    resize(DesignWidth, DesignHeight);
 
     CreateFixedControls();
     InitEditing();
