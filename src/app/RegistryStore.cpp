@@ -21,6 +21,10 @@ namespace {
 
 // Long enough for any other copy to finish its write, short enough not to hang a click.
 constexpr int LockTimeoutMs = 10000;
+// A copy that dies while it takes the lock can leave the lock file without its process
+// number in it, and then only the file's age tells that it is stale (Qt's default age
+// is 30 s, beyond the timeout). No write holds the lock for anywhere near this long.
+constexpr int StaleLockMs = 4000;
 
 enum class FileState { Missing, Unreadable, Damaged, Loaded };
 
@@ -53,6 +57,7 @@ bool lock(QLockFile &lockFile)
 {
     // QLockFile's own waiting sleeps in steps of 100 ms and more; writes here take a few
     // milliseconds, so ask often.
+    lockFile.setStaleLockTime(StaleLockMs);
     const QDeadlineTimer deadline(LockTimeoutMs);
     while (!lockFile.tryLock(0)) {
         if (lockFile.error() != QLockFile::LockFailedError || deadline.hasExpired())

@@ -3,6 +3,7 @@
 #include "app/cRegistry_Wrapper.h"
 #include "support/VeltraneError.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QThread>
 
@@ -155,4 +156,19 @@ TEST_F(RegistryStoreTest, AWriterKilledInTheMiddleLeavesAWholeFileAndNoLock)
     EXPECT_EQ(RegGetString(HKEY_CURRENT_USER, RaceKey, "After"), "yes");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_FALSE(QFileInfo::exists(path + ".bad"));
+}
+
+// A writer killed as it took the lock leaves an empty lock file: once it is a few seconds
+// old (well within a write's own timeout) the next write counts it stale and goes ahead.
+TEST_F(RegistryStoreTest, AnEmptyLockFileLeftByADeadWriterIsTakenOver)
+{
+    RegSetString(HKEY_CURRENT_USER, RaceKey, "Before", "yes");
+    QFile lock(RegistryStore::HiveFilePath(HKEY_CURRENT_USER) + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-8), QFileDevice::FileModificationTime));
+    lock.close();
+    RegSetString(HKEY_CURRENT_USER, RaceKey, "After", "yes");
+    EXPECT_EQ(RegGetString(HKEY_CURRENT_USER, RaceKey, "After"), "yes");
+    EXPECT_EQ(RegGetString(HKEY_CURRENT_USER, RaceKey, "Before"), "yes");
+    EXPECT_FALSE(lock.exists());
 }
