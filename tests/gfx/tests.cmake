@@ -3,10 +3,8 @@ find_program(VELTRANE_XVFB_RUN xvfb-run)
 find_program(VELTRANE_XDOTOOL xdotool)
 find_program(VELTRANE_XWD xwd)
 if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/convert)
-  add_test(NAME gfx_screenshot_realwindow
-    COMMAND ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1024x768x24"
-            sh ${CMAKE_CURRENT_LIST_DIR}/screenshot_realwindow.sh $<TARGET_FILE:veltrane>
-            ${CMAKE_CURRENT_BINARY_DIR}/screenshot_realwindow)
-  # RESOURCE_LOCK: two xvfb-run -a starting at once can pick the same display number.
-  set_tests_properties(gfx_screenshot_realwindow PROPERTIES TIMEOUT 180 RESOURCE_LOCK xvfb)
+  veltrane_display_test(gfx_screenshot_realwindow 180
+    ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1024x768x24"
+    sh ${CMAKE_CURRENT_LIST_DIR}/screenshot_realwindow.sh $<TARGET_FILE:veltrane>
+    ${CMAKE_CURRENT_BINARY_DIR}/screenshot_realwindow)
 endif()

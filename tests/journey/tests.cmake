@@ -4,10 +4,9 @@ find_program(VELTRANE_XDOTOOL xdotool)
 find_program(VELTRANE_XWD xwd)
 find_program(VELTRANE_PYTHON3 python3)
 if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND VELTRANE_PYTHON3 AND EXISTS /usr/bin/convert)
-  add_test(NAME journey_start_edit_save_reload
-    COMMAND ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
-            ${CMAKE_CURRENT_LIST_DIR}/journey.sh $<TARGET_FILE:veltrane>)
-  set_tests_properties(journey_start_edit_save_reload PROPERTIES TIMEOUT 180 RESOURCE_LOCK xvfb)
+  veltrane_display_test(journey_start_edit_save_reload 180
+    ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+    ${CMAKE_CURRENT_LIST_DIR}/journey.sh $<TARGET_FILE:veltrane>)
 else()
   message(STATUS "Journey test skipped: xvfb-run, xdotool, xwd, python3 or ImageMagick missing")
 endif()
