@@ -53,9 +53,8 @@ double RoundDecimal(double value, int places)
     // value * 10^places, taken in floating point (off by at most 2.4e-7 below 2^31), is
     // the exact decimal rounding, and dividing it by the power of ten gives the same
     // nearest double as reading the rounded decimal back.
-    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    if (places < int(std::size(powersOfTen))) {
-        const double scaled = std::fabs(value) * powersOfTen[places];
+    if (places < int(std::size(PowersOfTen))) {
+        const double scaled = std::fabs(value) * PowersOfTen[places];
         if (scaled < 2147483648.0) {
             const double whole = std::floor(scaled);
             const double fraction = scaled - whole;
@@ -63,7 +62,7 @@ double RoundDecimal(double value, int places)
                 const double rounded = fraction > 0.5 ? whole + 1 : whole;
                 if (rounded == 0)
                     return 0.0;
-                const double result = rounded / powersOfTen[places];
+                const double result = rounded / PowersOfTen[places];
                 return value < 0 ? -result : result;
             }
         }

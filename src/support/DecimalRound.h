@@ -7,6 +7,9 @@
 // counts return the value unchanged.
 double RoundDecimal(double value, int places);
 
+// 10^places for the place counts the quick ways of rounding and printing take.
+inline constexpr double PowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
 // The same, always through the exact decimal expansion; RoundDecimal takes a quicker way
 // where the result is certain to be the same.
 double RoundDecimalExact(double value, int places);

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "DecimalRound.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -66,10 +68,9 @@ QString FixedNumberText(double value, int places, const QLocale &locale)
 {
     // Both conversions are exact; they differ only in which way an exact tie goes (QLocale
     // rounds it away from zero, std::to_chars to the even digit).
-    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    if (places >= 0 && places < int(std::size(powersOfTen)) && std::isfinite(value) && !std::signbit(value)
+    if (places >= 0 && places < int(std::size(PowersOfTen)) && std::isfinite(value) && !std::signbit(value)
         && locale.zeroDigit() == QLatin1String("0")) {
-        const double power = powersOfTen[places];
+        const double power = PowersOfTen[places];
         const double scaled = value * power;
         if (scaled < 4503599627370496.0 && !exactTie(scaled, value, power)) {
             char buffer[40];

@@ -268,10 +268,12 @@ public:
         return found->second;
     }
 
-    void add(const Key &key, std::shared_future<ButtonLook> look)
+    void add(const Key &key, const ButtonLook &look)
     {
+        std::promise<ButtonLook> drawn;
+        drawn.set_value(look);
         const std::lock_guard lock(m_mutex);
-        m_looks.emplace(key, std::move(look));
+        m_looks.emplace(key, drawn.get_future().share());
     }
 
     void prepare(const std::vector<std::pair<Glyph, int>> &wanted, double ratio)
@@ -324,9 +326,7 @@ ButtonLook ButtonImages(Glyph glyph, int size, double ratio)
     if (const auto drawn = drawnLooks().find(key))
         return drawn->get();
     const ButtonLook look = drawLooks(glyph, size, ratio);
-    std::promise<ButtonLook> drawn;
-    drawn.set_value(look);
-    drawnLooks().add(key, drawn.get_future().share());
+    drawnLooks().add(key, look);
     return look;
 }
 

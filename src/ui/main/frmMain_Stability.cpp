@@ -132,8 +132,10 @@ ConfidenceRunner &frmMain::ConfidenceFigures()
         Figures = new ConfidenceRunner(this);
         connect(Figures, &ConfidenceRunner::Ready, this, [this] {
             const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
-            if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0)
-                ShowGoldBarToolTip(*topic, TopicStability::Leader(*topic), TopicStability::ClosestChange(*topic), true);
+            if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
+                const TopicRanges ranges = TopicStability::AllRanges(*topic);
+                ShowGoldBarToolTip(*topic, ranges.Leader, ranges.Closest, true);
+            }
         });
     }
     return *Figures;
