@@ -1,8 +1,5 @@
 # Screenshots taken through the real save dialog, under a virtual X display.
-find_program(VELTRANE_XVFB_RUN xvfb-run)
-find_program(VELTRANE_XDOTOOL xdotool)
-find_program(VELTRANE_XWD xwd)
-if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/convert)
+if(VELTRANE_SCREEN_TOOLS)
   veltrane_display_test(gfx_screenshot_realwindow 180
     ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1024x768x24"
     sh ${CMAKE_CURRENT_LIST_DIR}/screenshot_realwindow.sh $<TARGET_FILE:veltrane>

@@ -1,9 +1,6 @@
 # A person's whole journey through the real windows under a virtual X display (journey.sh).
-find_program(VELTRANE_XVFB_RUN xvfb-run)
-find_program(VELTRANE_XDOTOOL xdotool)
-find_program(VELTRANE_XWD xwd)
 find_program(VELTRANE_PYTHON3 python3)
-if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND VELTRANE_PYTHON3 AND EXISTS /usr/bin/convert)
+if(VELTRANE_SCREEN_TOOLS AND VELTRANE_PYTHON3)
   veltrane_display_test(journey_start_edit_save_reload 180
     ${VELTRANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
     ${CMAKE_CURRENT_LIST_DIR}/journey.sh $<TARGET_FILE:veltrane>)

@@ -1,8 +1,5 @@
 # The real window: the built program under a virtual X display (see realwindow.sh).
-find_program(VELTRANE_XVFB_RUN xvfb-run)
-find_program(VELTRANE_XDOTOOL xdotool)
-find_program(VELTRANE_XWD xwd)
-if(VELTRANE_XVFB_RUN AND VELTRANE_XDOTOOL AND VELTRANE_XWD AND EXISTS /usr/bin/convert)
+if(VELTRANE_SCREEN_TOOLS)
   veltrane_display_test(ui_main_realwindow 120
     sh ${CMAKE_CURRENT_LIST_DIR}/realwindow.sh $<TARGET_FILE:veltrane> ${CMAKE_CURRENT_BINARY_DIR}/realwindow)
   # Undo and redo of a mouse drag there (see undo_realwindow.sh).
