@@ -55,7 +55,8 @@ TEST(TopicDialogs, SaveDialogSettingsAndDispatchByExtension)
     EXPECT_TRUE(ScratchFolder::read(folder.path("a.vtp")).startsWith(";\r\n; Veltrane - Parameter Settings"));
 
     EXPECT_TRUE(SaveTopicAs(*topic));
-    EXPECT_TRUE(ScratchFolder::read(folder.path("b.csv")).startsWith("Topic: "));
+    // The title holds a double quote, so its field is quoted.
+    EXPECT_TRUE(ScratchFolder::read(folder.path("b.csv")).startsWith("\"Topic: What: A/B? <\"\"x\"\"> | *\\\"\r\n"));
 
     // A screenshot is taken but is no save of the topic.
     modParameters::TopicChanged = true;
