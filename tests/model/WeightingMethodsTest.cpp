@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ErrorOf.h"
+#include "model/VeltraneTopic.h"
 #include "model/WeightingMethods.h"
 
 #include <gtest/gtest.h>
@@ -157,3 +158,85 @@ TEST(WeightingMethodsTest, BadInputRaisesTheInvalidProcedureCallError)
 }
 
 } // namespace
+
+namespace {
+
+using Method = WeightingMethodInputs::Method;
+
+WeightingMethodInputs Answers(Method method, qsizetype count)
+{
+    WeightingMethodInputs inputs;
+    inputs.Kind = method;
+    for (qsizetype i = 0; i < count; ++i) {
+        inputs.Ranks.append(int(i / 2 + 1));
+        inputs.Points.append(100.0 - 10 * double(i));
+    }
+    QList<double> weights;
+    for (qsizetype i = 0; i < count; ++i)
+        weights.append(double(count - i));
+    inputs.Judgements = Consistent(weights);
+    return inputs;
+}
+
+VeltraneTopic TopicOf(qsizetype attributes, int16_t rounding)
+{
+    VeltraneTopic topic;
+    topic.SetRounding(rounding);
+    topic.SetTotalAttributes(int16_t(attributes));
+    return topic;
+}
+
+} // namespace
+
+TEST(WeightingMethodsTest, ApplyStoresEachWeightingAndTheAnswers)
+{
+    for (const bool normalise : {false, true}) {
+        VeltraneTopic topic = TopicOf(3, 3);
+        topic.SetNormaliseWeights(normalise);
+        topic.ApplyWeightingMethod(Answers(Method::Swing, 3)); // 100, 90, 80
+        EXPECT_EQ(topic.GetWeighting(0), 0.37);
+        EXPECT_EQ(topic.GetWeighting(1), 0.333);
+        EXPECT_EQ(topic.GetWeighting(2), 0.296);
+        EXPECT_EQ(topic.MethodInputs().Points, QList<double>({100, 90, 80}));
+        EXPECT_TRUE(topic.WeightingsMatchMethod());
+        topic.SetWeighting(1, 0.4);
+        EXPECT_FALSE(topic.WeightingsMatchMethod());
+    }
+    // Bad answers change nothing, whatever the kind of fault.
+    VeltraneTopic topic = TopicOf(3, 3);
+    const VeltraneTopic before = topic;
+    for (WeightingMethodInputs bad : {Answers(Method::Rank, 3), Answers(Method::Swing, 3), Answers(Method::Compare, 3)}) {
+        bad.Points = {0, 0, 0};
+        bad.Ranks.append(0);
+        bad.Judgements[0][2] = -1;
+        EXPECT_EQ(ErrorOf([&] { topic.ApplyWeightingMethod(bad); }).number(), ErrInvalidProcedureCall);
+        EXPECT_EQ(topic, before);
+    }
+    EXPECT_FALSE(topic.WeightingsMatchMethod());
+}
+
+TEST(WeightingMethodsTest, AnswersFollowTheAttributes)
+{
+    for (const Method method : {Method::Rank, Method::Swing, Method::Compare}) {
+        VeltraneTopic topic = TopicOf(4, -1);
+        topic.ApplyWeightingMethod(Answers(method, 4));
+        topic.AddAttribute(QString());
+        ASSERT_EQ(topic.MethodInputs().Count(), 5);
+        EXPECT_FALSE(topic.WeightingsMatchMethod());
+        topic.DeleteAttribute(4);
+        topic.DeleteAttribute(0);
+        ASSERT_EQ(topic.MethodInputs().Count(), 3);
+        topic.SetMethodInputs(topic.MethodInputs()); // still answers a topic file could hold
+        topic.SetTotalAttributes(1);
+        EXPECT_EQ(topic.MethodInputs().Kind, method == Method::Compare ? Method::None : method);
+        topic.DeleteAttribute(0);
+        EXPECT_EQ(topic.MethodInputs().Kind, Method::None);
+    }
+    VeltraneTopic ranked = TopicOf(4, -1);
+    ranked.ApplyWeightingMethod(Answers(Method::Rank, 4)); // 1, 1, 2, 2
+    ranked.AddAttribute(QString());
+    EXPECT_EQ(ranked.MethodInputs().Ranks, QList<int>({1, 1, 2, 2, 3}));
+    ranked.DeleteAttribute(2);
+    ranked.DeleteAttribute(2);
+    EXPECT_EQ(ranked.MethodInputs().Ranks, QList<int>({1, 1, 2}));
+}
