@@ -1,6 +1,7 @@
 #include "modLoadSave.h"
 
 #include "io/INIFile.h"
+#include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
@@ -185,6 +186,7 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
         for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute)
             ini.AddNumericParameter(QStringLiteral("Rating%1").arg(attribute), topic.GetRating(option, attribute));
     }
+    WeightingMethodSection::Write(ini, topic);
 
     if (!ini.WriteFile(fileName)) {
         ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
@@ -248,6 +250,10 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
                 loaded->SetRating(option, attribute, rating);
             }
         }
+
+        // Answers for attributes past the limit would not fit the attributes kept.
+        if (attributes <= modParameters::MaxAttributes)
+            WeightingMethodSection::Read(ini, *loaded);
 
         // The setting is taken last, so that every weighting above was stored as read.
         loaded->SetNormaliseWeights(NormaliseSettingOf(topic));
