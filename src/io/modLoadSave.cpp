@@ -1,6 +1,7 @@
 #include "modLoadSave.h"
 
 #include "io/INIFile.h"
+#include "io/INITextValue.h"
 #include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
@@ -165,6 +166,9 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
 
     ini.UseSection(QStringLiteral("Topic"));
     ini.AddParameter(QStringLiteral("Name"), topic.Title());
+    // The notes, only when there are some: a topic without them keeps its bytes.
+    if (!topic.Description().isEmpty())
+        ini.AddParameter(QStringLiteral("Description"), INITextValue::Encode(topic.Description()));
     ini.AddParameter(QStringLiteral("TotalOptions"), QString::number(topic.TotalOptions()));
     ini.AddParameter(QStringLiteral("TotalAttributes"), QString::number(topic.TotalAttributes()));
     ini.AddParameter(QStringLiteral("InvertWeights"),
@@ -205,7 +209,8 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
         auto loaded = std::make_shared<VeltraneTopic>();
         loaded->SetRounding(3);
         loaded->SetTitle(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Name")));
-        loaded->SetDescription(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Description")));
+        loaded->SetDescription(
+            INITextValue::Decode(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Description"))));
 
         // Counts beyond the limits are cut before the topic grows to them; the elements
         // past the limits are never read.
