@@ -64,6 +64,16 @@ public:
         return NumericValueOr(section, key, std::optional<double>(defaultValue));
     }
 
+    // A parameter's value as its line holds it: on reading, a ";" starts a comment, so a
+    // value written with ";" inside comes back split, and this joins it again. Nothing
+    // when the key is missing.
+    std::optional<QString> GetParameterLine(const QString &section, const QString &key) const;
+
+    // The numeric form of AddNumericParameter and the reading of GetNumericParameterValue,
+    // for numbers inside a longer value.
+    static QString FormatNumericValue(double value);
+    static std::optional<double> ParseNumericValue(const QString &text);
+
     // The document as WriteFile writes it: CR LF line ends, one empty line after each section.
     QString Text() const;
     // Saves Text() as UTF-8; false on failure, with the system's error number and text in
@@ -84,9 +94,6 @@ private:
     std::optional<double> NumericValueOr(const QString &section, const QString &key,
                                          std::optional<double> defaultValue) const;
     void ParseLines(const QStringList &lines);
-
-    static QString FormatNumericValue(double value);
-    static std::optional<double> ParseNumericValue(const QString &text);
 
     QList<INISection> m_sections;
     QString m_currentSection;

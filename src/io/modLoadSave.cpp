@@ -1,6 +1,7 @@
 #include "modLoadSave.h"
 
 #include "io/INIFile.h"
+#include "io/TopicFileScales.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
@@ -178,12 +179,15 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
     for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute) {
         ini.AddParameter(QStringLiteral("Attribute%1_Name").arg(attribute), topic.GetAttributeName(attribute));
         ini.AddNumericParameter(QStringLiteral("Attribute%1_Weighting").arg(attribute), topic.GetWeighting(attribute));
+        TopicFileScales::WriteAttribute(ini, topic, attribute);
     }
     for (int16_t option = 0; option < topic.TotalOptions(); ++option) {
         ini.UseSection(QStringLiteral("Option%1").arg(option));
         ini.AddParameter(QStringLiteral("Name"), topic.GetOptionName(option));
-        for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute)
+        for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute) {
             ini.AddNumericParameter(QStringLiteral("Rating%1").arg(attribute), topic.GetRating(option, attribute));
+            TopicFileScales::WriteValue(ini, topic, option, attribute);
+        }
     }
 
     if (!ini.WriteFile(fileName)) {
@@ -248,6 +252,8 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
                 loaded->SetRating(option, attribute, rating);
             }
         }
+
+        TopicFileScales::Read(ini, *loaded);
 
         // The setting is taken last, so that every weighting above was stored as read.
         loaded->SetNormaliseWeights(NormaliseSettingOf(topic));
