@@ -1,6 +1,7 @@
 #include "modLoadSave.h"
 
 #include "io/INIFile.h"
+#include "io/MeasurementImport.h"
 #include "io/TopicFileScales.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
@@ -19,8 +20,12 @@ namespace modLoadSave {
 namespace {
 
 const QString TopicAndCsvFilter = QStringLiteral("Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv");
+// A sheet of measurements (a list of laptops from a shop) is a CSV file too; its type,
+// third in the list, leads to the table import instead of the topic import.
+const QString MeasurementsFilter = QStringLiteral("|Table of measurements (*.csv)|*.csv");
+constexpr int32_t MeasurementsFilterIndex = 3;
 // Both kinds in one list as well, so that neither is hidden behind the other.
-const QString OpenFilter = TopicAndCsvFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
+const QString OpenFilter = TopicAndCsvFilter + MeasurementsFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
     + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
@@ -110,6 +115,14 @@ std::optional<QString> chooseFile(CommonDialog &dialog, bool save)
 bool isSettingsDialogLoaded()
 {
     return windowHooks().isFormLoaded && windowHooks().isFormLoaded(QStringLiteral("frmOptions"));
+}
+
+// The folder is remembered and the settings dialog steps aside before a file is read.
+void beforeOpening(const QString &fileName)
+{
+    modParameters::LastUsedDir = GetFolderOfPath(fileName);
+    if (isSettingsDialogLoaded() && windowHooks().hideSettingsDialog)
+        windowHooks().hideSettingsDialog();
 }
 
 } // namespace
@@ -301,15 +314,19 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     const std::optional<QString> chosen = chooseFile(dialog, false);
     if (!chosen)
         return false;
-    return OpenTopicFile(*chosen, topic);
+    if (dialog.FilterIndex() != MeasurementsFilterIndex)
+        return OpenTopicFile(*chosen, topic);
+    beforeOpening(*chosen);
+    // A topic made from a table has not been saved anywhere yet.
+    const bool made = MeasurementImport::ImportTableOfMeasurements(*chosen, topic);
+    if (made)
+        modParameters::TopicChanged = true;
+    return made;
 }
 
 bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic)
 {
-    modParameters::LastUsedDir = GetFolderOfPath(fileName);
-    if (isSettingsDialogLoaded() && windowHooks().hideSettingsDialog)
-        windowHooks().hideSettingsDialog();
-
+    beforeOpening(fileName);
     const bool loaded =
         fileName.right(4) == u".csv" ? ImportTopicCSV(fileName, topic) : LoadTopicFile(fileName, topic);
     if (loaded)
