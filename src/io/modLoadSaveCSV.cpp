@@ -2,6 +2,7 @@
 
 #include "VeltraneVersion.h"
 #include "io/CSVFile.h"
+#include "io/CSVMeasurements.h"
 #include "io/TextFileWriter.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
@@ -266,7 +267,7 @@ QString RenderTopicCSV(const VeltraneTopic &topic)
             text += u',' + csvValue(topic.GetRating(option, attribute));
         text += QStringLiteral(",,") + csvValue(topic.GetScore(option)) + LineEnd;
     }
-    return text;
+    return text + CSVMeasurements::Render(topic, csvField);
 }
 
 bool ExportTopicCSV(const QString &fileName, const VeltraneTopic &topic)
@@ -290,7 +291,7 @@ bool ImportTopicCSV(const QString &fileName, std::shared_ptr<VeltraneTopic> &top
         imported->SetRounding(3);
         imported->SetNormaliseWeights(NormaliseSettingOf(topic));
         CSVImport import(csv);
-        if (!import.build(*imported))
+        if (!import.build(*imported) || !CSVMeasurements::Read(csv, *imported))
             return false;
         topic = std::move(imported);
         if (import.cut())

@@ -141,7 +141,7 @@ TEST(TopicDialogs, OpenDialogSettingsHidesTheSettingsDialogAndDispatches)
     EXPECT_EQ(dialog.flags, 0x201004);
     EXPECT_EQ(dialog.fileName, "");
     EXPECT_EQ(dialog.filter, "Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv|"
-                             "All supported files|*.vtp;*.csv");
+                             "Table of measurements (*.csv)|*.csv|All supported files|*.vtp;*.csv");
     EXPECT_EQ(dialog.initDir, "/start/");
     EXPECT_TRUE(dialog.cancelError);
     EXPECT_FALSE(dialog.save);
