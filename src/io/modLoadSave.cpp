@@ -2,9 +2,9 @@
 
 #include "io/INIFile.h"
 #include "io/INITextValue.h"
-#include "io/WeightingMethodSection.h"
 #include "io/MeasurementImport.h"
 #include "io/TopicFileScales.h"
+#include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
