@@ -2,15 +2,18 @@
 // topic as it was; a loaded topic keeps to the limits and ranges and survives being saved
 // and loaded again unchanged, spreads included; 100 draws of its confidence figures add up;
 // every stability range, crossover and closest change is finite, within 0..1 and holds the
-// value as it stands.
+// value as it stands. Notes of any content, the input read as UTF-16 included, come back
+// whole from a save.
 #include "FuzzSupport.h"
 #include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
+#include "io/INITextValue.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "support/MsgBox.h"
 
 #include <cmath>
+#include <cstring>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -65,6 +68,11 @@ void checkStability(const VeltraneTopic &topic)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    QString anyNotes(qsizetype(size / 2), Qt::Uninitialized);
+    std::memcpy(anyNotes.data(), data, size / 2 * 2);
+    if (INITextValue::Decode(INITextValue::Encode(anyNotes)) != anyNotes)
+        std::abort();
+
     const auto topic = LoadChecked(modLoadSave::LoadTopicFile, QStringLiteral("input.vtp"), data, size,
                                    modParameters::MaxOptions, modParameters::MaxAttributes);
     if (!topic)
@@ -89,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);
     auto again = std::make_shared<VeltraneTopic>();
     if (!modLoadSave::SaveTopicFile(saved, *topic) || !modLoadSave::LoadTopicFile(saved, again)
-        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic))
+        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic) || again->Description() != topic->Description())
         std::abort();
     return 0;
 }
