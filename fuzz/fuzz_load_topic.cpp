@@ -4,15 +4,18 @@
 // are for its attributes and give weightings that add up to 1; 100 draws of its confidence
 // figures add up;
 // every stability range, crossover and closest change is finite, within 0..1 and holds the
-// value as it stands.
+// value as it stands. Notes of any content, the input read as UTF-16 included, come back
+// whole from a save.
 #include "FuzzSupport.h"
 #include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
+#include "io/INITextValue.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "support/MsgBox.h"
 
 #include <cmath>
+#include <cstring>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -87,6 +90,11 @@ void checkMethodInputs(const VeltraneTopic &topic)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    QString anyNotes(qsizetype(size / 2), Qt::Uninitialized);
+    std::memcpy(anyNotes.data(), data, size / 2 * 2);
+    if (INITextValue::Decode(INITextValue::Encode(anyNotes)) != anyNotes)
+        std::abort();
+
     const auto topic = LoadChecked(modLoadSave::LoadTopicFile, QStringLiteral("input.vtp"), data, size,
                                    modParameters::MaxOptions, modParameters::MaxAttributes);
     if (!topic)
@@ -112,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);
     auto again = std::make_shared<VeltraneTopic>();
     if (!modLoadSave::SaveTopicFile(saved, *topic) || !modLoadSave::LoadTopicFile(saved, again)
-        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic) || again->MethodInputs() != topic->MethodInputs()
+        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic) || again->Description() != topic->Description()
+        || again->MethodInputs() != topic->MethodInputs()
         || again->WeightingsMatchMethod() != topic->WeightingsMatchMethod())
         std::abort();
     return 0;
