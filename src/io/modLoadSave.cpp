@@ -22,7 +22,8 @@ const QString TopicAndCsvFilter = QStringLiteral("Veltrane Topic (*.vtp)|*.vtp|E
 // Both kinds in one list as well, so that neither is hidden behind the other.
 const QString OpenFilter = TopicAndCsvFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
-    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp")
+    + QStringLiteral("|Decision report (*.pdf)|*.pdf");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
 constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
 
@@ -286,6 +287,12 @@ bool SaveTopicAs(const VeltraneTopic &topic)
         // discard the topic must not take the picture for a save.
         if (windowHooks().saveScreenshot)
             windowHooks().saveScreenshot(fileName, extension == u".jpg");
+        return false;
+    }
+    if (extension == u".pdf") {
+        // Like a screenshot, a report is no save of the topic.
+        if (windowHooks().saveReport)
+            windowHooks().saveReport(fileName, topic);
         return false;
     }
     return SaveTopicFile(fileName, topic);
