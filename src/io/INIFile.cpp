@@ -11,8 +11,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <cmath>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -53,7 +55,16 @@ double decimalValue(const QString &text)
 {
     const std::string digits = (text.startsWith(u'+') ? text.sliced(1) : text).toStdString();
     double value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone then: too many digits before the separator is
+        // beyond any double, too many zeros after it is as good as 0.
+        const bool negative = digits.front() == '-';
+        const size_t start = digits.find_first_not_of("-0");
+        const bool huge = start != std::string::npos && digits[start] != '.';
+        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        return negative ? -value : value;
+    }
     return value;
 }
 
@@ -119,6 +130,14 @@ QString INIFile::GetParameterValue(const QString &section, const QString &key, c
     return entry ? entry->Value : defaultValue;
 }
 
+std::optional<QString> INIFile::GetParameterLine(const QString &section, const QString &key) const
+{
+    const INIEntry *entry = FindParameter(section, key);
+    if (!entry)
+        return std::nullopt;
+    return entry->Comment.isEmpty() ? entry->Value : entry->Value + u';' + entry->Comment;
+}
+
 std::optional<double> INIFile::GetNumericParameterValue(const QString &section, const QString &key,
                                                         const QString &defaultValue) const
 {
@@ -130,6 +149,20 @@ std::optional<double> INIFile::NumericValueOr(const QString &section, const QStr
 {
     const INIEntry *entry = FindParameter(section, key);
     return entry ? ParseNumericValue(entry->Value) : defaultValue;
+}
+
+QStringList INIFile::GetKeys(const QString &section) const
+{
+    QStringList keys;
+    const QString sectionName = TrimBlanks(section);
+    for (const INISection &candidate : m_sections) {
+        if (!sameName(candidate.Name, sectionName))
+            continue;
+        for (const INIEntry &entry : candidate.Entries)
+            if (!entry.Key.isEmpty())
+                keys.append(entry.Key);
+    }
+    return keys;
 }
 
 QString INIFile::Text() const

@@ -5,6 +5,8 @@
 #include <functional>
 
 class QObject;
+class MeasurementTable;
+struct MeasurementChoice;
 class VeltraneTopic;
 
 // What the file and start-up code need from the windows. The window library fills these
@@ -30,6 +32,10 @@ struct WindowHooks
     std::function<bool(const QString &fileName, const VeltraneTopic &topic)> saveReport;
     // Loads the main window (its load handler runs), returns false when it did not load.
     std::function<bool()> loadMainWindow;
+    // Lets the person choose the names, attributes and options of a table of measurements,
+    // starting from `choice`; false when they cancelled (without a window the proposal
+    // is taken as it is).
+    std::function<bool(const MeasurementTable &table, MeasurementChoice &choice)> chooseMeasurements;
 };
 
 // The one set of hooks of the process.

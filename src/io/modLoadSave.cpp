@@ -2,6 +2,9 @@
 
 #include "io/INIFile.h"
 #include "io/INITextValue.h"
+#include "io/MeasurementImport.h"
+#include "io/TopicFileScales.h"
+#include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
@@ -19,8 +22,12 @@ namespace modLoadSave {
 namespace {
 
 const QString TopicAndCsvFilter = QStringLiteral("Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv");
+// A sheet of measurements (a list of laptops from a shop) is a CSV file too; its type,
+// third in the list, leads to the table import instead of the topic import.
+const QString MeasurementsFilter = QStringLiteral("|Table of measurements (*.csv)|*.csv");
+constexpr int32_t MeasurementsFilterIndex = 3;
 // Both kinds in one list as well, so that neither is hidden behind the other.
-const QString OpenFilter = TopicAndCsvFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
+const QString OpenFilter = TopicAndCsvFilter + MeasurementsFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
     + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp")
     + QStringLiteral("|Decision report (*.pdf)|*.pdf");
@@ -113,6 +120,14 @@ bool isSettingsDialogLoaded()
     return windowHooks().isFormLoaded && windowHooks().isFormLoaded(QStringLiteral("frmOptions"));
 }
 
+// The folder is remembered and the settings dialog steps aside before a file is read.
+void beforeOpening(const QString &fileName)
+{
+    modParameters::LastUsedDir = GetFolderOfPath(fileName);
+    if (isSettingsDialogLoaded() && windowHooks().hideSettingsDialog)
+        windowHooks().hideSettingsDialog();
+}
+
 } // namespace
 
 void ShowSaveError(int32_t number, const QString &description)
@@ -183,13 +198,17 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
     for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute) {
         ini.AddParameter(QStringLiteral("Attribute%1_Name").arg(attribute), topic.GetAttributeName(attribute));
         ini.AddNumericParameter(QStringLiteral("Attribute%1_Weighting").arg(attribute), topic.GetWeighting(attribute));
+        TopicFileScales::WriteAttribute(ini, topic, attribute);
     }
     for (int16_t option = 0; option < topic.TotalOptions(); ++option) {
         ini.UseSection(QStringLiteral("Option%1").arg(option));
         ini.AddParameter(QStringLiteral("Name"), topic.GetOptionName(option));
-        for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute)
+        for (int16_t attribute = 0; attribute < topic.TotalAttributes(); ++attribute) {
             ini.AddNumericParameter(QStringLiteral("Rating%1").arg(attribute), topic.GetRating(option, attribute));
+            TopicFileScales::WriteValue(ini, topic, option, attribute);
+        }
     }
+    WeightingMethodSection::Write(ini, topic);
 
     if (!ini.WriteFile(fileName)) {
         ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
@@ -255,6 +274,11 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
             }
         }
 
+        // Answers for attributes past the limit would not fit the attributes kept.
+        if (attributes <= modParameters::MaxAttributes)
+            WeightingMethodSection::Read(ini, *loaded);
+        TopicFileScales::Read(ini, *loaded);
+
         // The setting is taken last, so that every weighting above was stored as read.
         loaded->SetNormaliseWeights(NormaliseSettingOf(topic));
         topic = std::move(loaded);
@@ -307,15 +331,19 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     const std::optional<QString> chosen = chooseFile(dialog, false);
     if (!chosen)
         return false;
-    return OpenTopicFile(*chosen, topic);
+    if (dialog.FilterIndex() != MeasurementsFilterIndex)
+        return OpenTopicFile(*chosen, topic);
+    beforeOpening(*chosen);
+    // A topic made from a table has not been saved anywhere yet.
+    const bool made = MeasurementImport::ImportTableOfMeasurements(*chosen, topic);
+    if (made)
+        modParameters::TopicChanged = true;
+    return made;
 }
 
 bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic)
 {
-    modParameters::LastUsedDir = GetFolderOfPath(fileName);
-    if (isSettingsDialogLoaded() && windowHooks().hideSettingsDialog)
-        windowHooks().hideSettingsDialog();
-
+    beforeOpening(fileName);
     const bool loaded =
         fileName.right(4) == u".csv" ? ImportTopicCSV(fileName, topic) : LoadTopicFile(fileName, topic);
     if (loaded)

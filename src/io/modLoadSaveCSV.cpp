@@ -2,6 +2,7 @@
 
 #include "VeltraneVersion.h"
 #include "io/CSVFile.h"
+#include "io/CSVMeasurements.h"
 #include "io/TextFileWriter.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
@@ -12,6 +13,7 @@
 #include "support/VeltraneError.h"
 #include "support/libmodGenericTextFunctions.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace modLoadSave {
@@ -20,13 +22,17 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-// A field that holds a comma is quoted so that it stays one cell; the reader cannot
-// quote a field that holds a double quote, so such a field is left as it is.
+// A field that holds a comma, a double quote or a line break is written as spreadsheets
+// write it: in double quotes, each quote inside doubled. Any other field is written as it
+// is, so that plain names keep the bytes they always had.
 QString csvField(const QString &text)
 {
-    if (text.contains(u',') && !text.contains(u'"'))
-        return u'"' + text + u'"';
-    return text;
+    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    });
+    if (plain)
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 QString csvValue(double value)
@@ -261,7 +267,7 @@ QString RenderTopicCSV(const VeltraneTopic &topic)
             text += u',' + csvValue(topic.GetRating(option, attribute));
         text += QStringLiteral(",,") + csvValue(topic.GetScore(option)) + LineEnd;
     }
-    return text;
+    return text + CSVMeasurements::Render(topic, csvField);
 }
 
 bool ExportTopicCSV(const QString &fileName, const VeltraneTopic &topic)
@@ -285,7 +291,7 @@ bool ImportTopicCSV(const QString &fileName, std::shared_ptr<VeltraneTopic> &top
         imported->SetRounding(3);
         imported->SetNormaliseWeights(NormaliseSettingOf(topic));
         CSVImport import(csv);
-        if (!import.build(*imported))
+        if (!import.build(*imported) || !CSVMeasurements::Read(csv, *imported))
             return false;
         topic = std::move(imported);
         if (import.cut())

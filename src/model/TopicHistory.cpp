@@ -78,7 +78,7 @@ qsizetype TopicHistory::SizeOf(const VeltraneTopic &topic)
         bytes += qsizetype(sizeof(TopicAttribute)) + topic.GetAttributeName(j).size() * 2;
     for (int16_t i = 0; i < topic.TotalOptions(); ++i)
         bytes += qsizetype(sizeof(TopicOption)) + topic.GetOptionName(i).size() * 2
-                 + topic.TotalAttributes() * qsizetype(sizeof(double));
+                 + topic.TotalAttributes() * qsizetype(sizeof(double) + sizeof(std::optional<double>));
     return bytes;
 }
 

@@ -4,6 +4,8 @@
 #include "support/NumberText.h"
 #include "support/VeltraneError.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 Q_LOGGING_CATEGORY(lcVeltraneTopic, "veltrane.topic", QtWarningMsg)
@@ -25,8 +27,8 @@ bool isUnitValue(double value)
 
 VeltraneTopic::VeltraneTopic()
 {
-    m_attributes.append({QString(), 0.5});
-    m_options.append({QString(), {DefaultRating}});
+    m_attributes.append({QString(), 0.5, std::nullopt, false});
+    m_options.append(pNewOption(QString()));
 }
 
 void VeltraneTopic::SetRounding(int16_t places)
@@ -104,17 +106,20 @@ void VeltraneTopic::AddAttribute(const QString &name)
     const auto id = int16_t(m_attributes.size());
     // The new attribute takes part in DefaultWeighting with weighting 0, so the result
     // is the mean of the weightings the topic had before.
-    m_attributes.append({name, 0});
+    m_attributes.append({name, 0, std::nullopt, false});
     pSetWeighting(id, DefaultWeighting(), false); // a mean of values in 0..1 always passes
-    for (TopicOption &option : m_options)
+    for (TopicOption &option : m_options) {
         option.Ratings.append(DefaultRating);
+        option.Values.append(std::nullopt);
+    }
+    m_methodInputs.AddAttribute();
 }
 
 void VeltraneTopic::AddOption(const QString &name)
 {
     if (m_options.size() >= MaxCount)
         pRaise(ErrOverflow, QStringLiteral("Overflow"));
-    m_options.append({name, QList<double>(m_attributes.size(), DefaultRating)});
+    m_options.append(pNewOption(name));
 }
 
 void VeltraneTopic::DeleteAttribute(int16_t attributeID)
@@ -122,14 +127,20 @@ void VeltraneTopic::DeleteAttribute(int16_t attributeID)
     pCheckAttribute(attributeID, "DeleteAttribute");
     if (m_attributes.size() > 1) {
         m_attributes.removeAt(attributeID);
-        for (TopicOption &option : m_options)
+        for (TopicOption &option : m_options) {
             option.Ratings.removeAt(attributeID);
+            option.Values.removeAt(attributeID);
+        }
+        m_methodInputs.DeleteAttribute(attributeID);
         return;
     }
     // The list never becomes empty: the one attribute starts afresh.
-    m_attributes[0] = {QString(), DefaultWeighting()};
-    for (TopicOption &option : m_options)
+    m_attributes[0] = {QString(), DefaultWeighting(), std::nullopt, false};
+    for (TopicOption &option : m_options) {
         option.Ratings[0] = DefaultRating;
+        option.Values[0] = std::nullopt;
+    }
+    m_methodInputs = {};
 }
 
 void VeltraneTopic::DeleteOption(int16_t optionID)
@@ -139,7 +150,7 @@ void VeltraneTopic::DeleteOption(int16_t optionID)
         m_options.removeAt(optionID);
         return;
     }
-    m_options[0] = {QString(), QList<double>(m_attributes.size(), DefaultRating)};
+    m_options[0] = pNewOption(QString());
 }
 
 double VeltraneTopic::GetWeighting(int16_t attributeID) const
@@ -237,7 +248,110 @@ void VeltraneTopic::SetRating(int16_t optionID, int16_t attributeID, double rati
     pCheckAttribute(attributeID, "SetRating");
     if (!isUnitValue(rating))
         pRaise(ErrBadValue, QStringLiteral("Invalid Rating supplied to SetRating()."));
-    m_options[optionID].Ratings[attributeID] = rating;
+    TopicOption &option = m_options[optionID];
+    // The value follows a new rating; the same rating again keeps a value that lies beyond
+    // an anchor (a price above the worst one rates 0 and stays what it is).
+    std::optional<double> &value = option.Values[attributeID];
+    if (value && rating != option.Ratings[attributeID])
+        value = ValueFunction::ValueOf(*m_attributes[attributeID].Scale, rating);
+    option.Ratings[attributeID] = rating;
+}
+
+bool VeltraneTopic::HasScale(int16_t AttributeID) const
+{
+    pCheckAttribute(AttributeID, "HasScale");
+    return m_attributes[AttributeID].Scale.has_value();
+}
+
+AttributeScale VeltraneTopic::GetScale(int16_t AttributeID) const
+{
+    pCheckAttribute(AttributeID, "GetScale");
+    return m_attributes[AttributeID].Scale.value_or(AttributeScale());
+}
+
+void VeltraneTopic::SetScale(int16_t AttributeID, const AttributeScale &Scale)
+{
+    pCheckAttribute(AttributeID, "SetScale");
+    if (!ValueFunction::IsValid(Scale))
+        pRaise(ErrBadValue, QStringLiteral("Invalid scale supplied to SetScale()."));
+    TopicAttribute &attribute = m_attributes[AttributeID];
+    attribute.Scale = Scale;
+    attribute.LowerBetter = false;
+    for (TopicOption &option : m_options) {
+        if (const std::optional<double> &value = option.Values[AttributeID])
+            option.Ratings[AttributeID] = ValueFunction::RatingOf(Scale, *value);
+    }
+}
+
+void VeltraneTopic::ClearScale(int16_t AttributeID)
+{
+    pCheckAttribute(AttributeID, "ClearScale");
+    m_attributes[AttributeID].Scale.reset();
+    for (TopicOption &option : m_options)
+        option.Values[AttributeID].reset();
+}
+
+bool VeltraneTopic::HasValue(int16_t OptionID, int16_t AttributeID) const
+{
+    pCheckOption(OptionID, "HasValue");
+    pCheckAttribute(AttributeID, "HasValue");
+    return m_options[OptionID].Values[AttributeID].has_value();
+}
+
+double VeltraneTopic::GetValue(int16_t OptionID, int16_t AttributeID) const
+{
+    pCheckOption(OptionID, "GetValue");
+    pCheckAttribute(AttributeID, "GetValue");
+    return m_options[OptionID].Values[AttributeID].value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+void VeltraneTopic::SetValue(int16_t OptionID, int16_t AttributeID, double Value)
+{
+    pCheckOption(OptionID, "SetValue");
+    pCheckAttribute(AttributeID, "SetValue");
+    const std::optional<AttributeScale> &scale = m_attributes[AttributeID].Scale;
+    if (!scale)
+        pRaise(ErrBadValue, QStringLiteral("Invalid value supplied to SetValue(): attribute %1 has no scale.")
+                                .arg(AttributeID));
+    if (!std::isfinite(Value))
+        pRaise(ErrBadValue, QStringLiteral("Invalid value supplied to SetValue()."));
+    TopicOption &option = m_options[OptionID];
+    option.Values[AttributeID] = Value;
+    option.Ratings[AttributeID] = ValueFunction::RatingOf(*scale, Value);
+}
+
+void VeltraneTopic::ClearValue(int16_t OptionID, int16_t AttributeID)
+{
+    pCheckOption(OptionID, "ClearValue");
+    pCheckAttribute(AttributeID, "ClearValue");
+    m_options[OptionID].Values[AttributeID].reset();
+}
+
+bool VeltraneTopic::IsLowerBetter(int16_t AttributeID) const
+{
+    pCheckAttribute(AttributeID, "IsLowerBetter");
+    const TopicAttribute &attribute = m_attributes[AttributeID];
+    return attribute.Scale ? ValueFunction::IsLowerBetter(*attribute.Scale) : attribute.LowerBetter;
+}
+
+void VeltraneTopic::SetLowerBetter(int16_t AttributeID, bool LowerBetter)
+{
+    pCheckAttribute(AttributeID, "SetLowerBetter");
+    TopicAttribute &attribute = m_attributes[AttributeID];
+    if (attribute.Scale) {
+        if (LowerBetter != ValueFunction::IsLowerBetter(*attribute.Scale))
+            pRaise(ErrBadValue, QStringLiteral("Invalid direction supplied to SetLowerBetter(): attribute %1 "
+                                               "takes its direction from its scale.")
+                                    .arg(AttributeID));
+        return;
+    }
+    attribute.LowerBetter = LowerBetter;
+}
+
+bool VeltraneTopic::CountsAgainst(int16_t AttributeID) const
+{
+    pCheckAttribute(AttributeID, "CountsAgainst");
+    return m_attributes[AttributeID].LowerBetter;
 }
 
 double VeltraneTopic::pGetOptionSubTotal(int16_t optionID, int16_t attributeID) const
@@ -276,9 +390,74 @@ void VeltraneTopic::OutputDebugInfo() const
         qCDebug(lcVeltraneTopic).noquote() << QStringLiteral("  Option %1 \"%2\"").arg(i).arg(GetOptionName(i));
 }
 
+void VeltraneTopic::SetMethodInputs(const WeightingMethodInputs &inputs)
+{
+    if (inputs.Kind != WeightingMethodInputs::Method::None && inputs.Count() != TotalAttributes())
+        throw VeltraneError(ErrInvalidProcedureCall, ErrorSource("VeltraneTopic"),
+                            QStringLiteral("The weighting method's answers are for %1 attributes; the topic has %2.")
+                                .arg(inputs.Count())
+                                .arg(TotalAttributes()));
+    inputs.Weights(); // raises when the answers break the method's rules
+    // Only the applied method's answers are kept, so that equal answers compare equal.
+    WeightingMethodInputs kept;
+    kept.Kind = inputs.Kind;
+    if (inputs.Kind == WeightingMethodInputs::Method::Rank)
+        kept.Ranks = inputs.Ranks;
+    else if (inputs.Kind == WeightingMethodInputs::Method::Swing)
+        kept.Points = inputs.Points;
+    else if (inputs.Kind == WeightingMethodInputs::Method::Compare) {
+        // Below the diagonal exactly the reciprocals of the judgements above it, as a
+        // topic file gives them back.
+        kept.Judgements = inputs.Judgements;
+        for (qsizetype i = 0; i < kept.Judgements.size(); ++i)
+            for (qsizetype j = 0; j <= i; ++j)
+                kept.Judgements[i][j] = i == j ? 1 : 1 / kept.Judgements[j][i];
+    }
+    m_methodInputs = kept;
+}
+
+void VeltraneTopic::ApplyWeightingMethod(const WeightingMethodInputs &inputs)
+{
+    VeltraneTopic applied = *this;
+    applied.SetMethodInputs(inputs);
+    const QList<double> weights = applied.m_methodInputs.Weights();
+    for (qsizetype i = 0; i < weights.size(); ++i)
+        applied.pSetWeighting(int16_t(i), std::clamp(weights[i], 0.0, 1.0), false);
+    *this = std::move(applied);
+}
+
+bool VeltraneTopic::WeightingsMatchMethod() const
+{
+    if (m_methodInputs.Kind == WeightingMethodInputs::Method::None)
+        return false;
+    const QList<double> weights = m_methodInputs.Weights();
+    // Apply stores every weighting rounded; a topic file holds them as they read,
+    // normalised or not.
+    QList<double> stored;
+    double sum = 0;
+    for (double weight : weights)
+        sum += stored.emplace_back(pRound(std::clamp(weight, 0.0, 1.0)));
+    QList<double> normalised;
+    for (double weight : stored)
+        normalised.append(pRound(NormalisedShare(weight, sum, stored.size())));
+    const auto holds = [this](const QList<double> &values) {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            if (m_attributes[i].Weighting != values[i])
+                return false;
+        return true;
+    };
+    return holds(stored) || holds(normalised);
+}
+
 double VeltraneTopic::pRound(double value) const
 {
     return m_rounding == -1 ? value : RoundDecimal(value, m_rounding);
+}
+
+TopicOption VeltraneTopic::pNewOption(const QString &name) const
+{
+    const qsizetype count = m_attributes.size();
+    return {name, QList<double>(count, DefaultRating), QList<std::optional<double>>(count)};
 }
 
 void VeltraneTopic::pCheckAttribute(int16_t attributeID, const char *operation) const

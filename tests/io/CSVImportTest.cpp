@@ -270,3 +270,65 @@ TEST(CSVImport, ValueRule)
     EXPECT_EQ(value("0,25"), "0.25");
     EXPECT_EQ(value("66,7%"), "0.667");
 }
+
+TEST(CSVImport, MeasurementsBlockFollowsTheRatingsAndComesBack)
+{
+    ParametersGuard guard;
+    auto topic = CarTopic();
+    topic->AddAttribute("Battery");
+    topic->SetScale(0, {"$", 2000, 800, {{1500, 0.6}}});
+    topic->SetScale(2, {"h", 5, 15, {}});
+    topic->SetValue(0, 0, 1299.5);
+    topic->SetValue(1, 2, 9);
+    topic->SetValue(0, 2, 20);
+    modParameters::DisplayAsDecimal = false;
+    const QString text = RenderTopicCSV(*topic);
+    EXPECT_TRUE(text.endsWith("Car B,30%,90%,40%,,46%\r\n"
+                              "\r\n"
+                              "Measurements,Price,,Battery\r\n"
+                              "Unit,$,,h\r\n"
+                              "Worst,2000,,5\r\n"
+                              "Best,800,,15\r\n"
+                              "Points,1500:0.6,,\r\n"
+                              "Car A,1299.5,,20\r\n"
+                              "Car B,,,9\r\n"))
+        << text.toStdString();
+
+    const Import back(text.toUtf8());
+    ASSERT_TRUE(back.ok);
+    EXPECT_TRUE(back.boxes.boxes.isEmpty());
+    EXPECT_EQ(back.topic->GetScale(0), topic->GetScale(0));
+    EXPECT_EQ(back.topic->GetScale(2), topic->GetScale(2));
+    EXPECT_FALSE(back.topic->HasScale(1));
+    EXPECT_EQ(back.topic->GetValue(0, 0), 1299.5);
+    EXPECT_EQ(back.topic->GetRating(0, 0), topic->GetRating(0, 0));
+    EXPECT_FALSE(back.topic->HasValue(1, 0));
+    EXPECT_EQ(back.topic->GetRating(1, 0), 0.3);
+    EXPECT_EQ(back.topic->GetValue(0, 2), 20);
+    EXPECT_EQ(back.topic->GetValue(1, 2), 9);
+
+    // A decimal comma is quoted as a field and read in the user's locale.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString german = RenderTopicCSV(*topic);
+    EXPECT_TRUE(german.contains("Car A,\"1299,5\",,20\r\n")) << german.toStdString();
+    const Import local(german.toUtf8());
+    QLocale::setDefault(QLocale::c());
+    ASSERT_TRUE(local.ok);
+    EXPECT_EQ(local.topic->GetValue(0, 0), 1299.5);
+}
+
+TEST(CSVImport, MeasurementsThatAreNotValidNameTheirCell)
+{
+    ParametersGuard guard;
+    const QByteArray sheet = "Attributes,Price,Looks\r\nRatings\r\nA,0.5,0.5\r\nB,0.5,0.5\r\n\r\n"
+                             "Measurements,Price\r\nUnit,$\r\nWorst,2000\r\nBest,800\r\n";
+    const Import good(sheet + "A,1100\r\nB,\r\n");
+    ASSERT_TRUE(good.ok);
+    EXPECT_EQ(good.topic->GetRating(0, 0), 0.75);
+    EXPECT_FALSE(good.topic->HasValue(1, 0));
+    expectDataError(Import(sheet + "A,cheap\r\n"), 10, 2);
+    expectDataError(Import(sheet + "A,1100,3\r\n"), 10, 3); // Looks has no scale
+    expectDataError(Import(QByteArray(sheet).replace("Best,800", "Best,2000")), 9, 2);
+    expectDataError(Import(QByteArray(sheet).replace("Best,800", "Best,800\r\nPoints,900:0.5;1500:0.8")), 10, 2);
+    expectDataError(Import(QByteArray(sheet).replace("Unit,$", "Unit," + QByteArray(17, 'u'))), 7, 2);
+}

@@ -219,6 +219,10 @@ TEST(INIFile, NumericReadingAcceptsEitherSeparator)
     EXPECT_EQ(NumericReading("+3"), 3);
     EXPECT_EQ(NumericReading("007"), 7);
     EXPECT_EQ(NumericReading("0.333333333333333"), 0.333333333333333);
+    // Beyond a double's range: too large is infinite, not 0; too small is 0.
+    EXPECT_EQ(NumericReading("1" + QString(400, u'0')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(NumericReading("-1" + QString(400, u'0') + ".5"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(NumericReading("0." + QString(400, u'0') + "1"), 0);
 }
 
 TEST(INIFile, NumericReadingRejectsEverythingElse)

@@ -57,7 +57,8 @@ TEST(TopicDialogs, SaveDialogSettingsAndDispatchByExtension)
     EXPECT_TRUE(ScratchFolder::read(folder.path("a.vtp")).startsWith(";\r\n; Veltrane - Parameter Settings"));
 
     EXPECT_TRUE(SaveTopicAs(*topic));
-    EXPECT_TRUE(ScratchFolder::read(folder.path("b.csv")).startsWith("Topic: "));
+    // The title holds a double quote, so its field is quoted.
+    EXPECT_TRUE(ScratchFolder::read(folder.path("b.csv")).startsWith("\"Topic: What: A/B? <\"\"x\"\"> | *\\\"\r\n"));
 
     // A screenshot is taken but is no save of the topic.
     modParameters::TopicChanged = true;
@@ -152,7 +153,7 @@ TEST(TopicDialogs, OpenDialogSettingsHidesTheSettingsDialogAndDispatches)
     EXPECT_EQ(dialog.flags, 0x201004);
     EXPECT_EQ(dialog.fileName, "");
     EXPECT_EQ(dialog.filter, "Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv|"
-                             "All supported files|*.vtp;*.csv");
+                             "Table of measurements (*.csv)|*.csv|All supported files|*.vtp;*.csv");
     EXPECT_EQ(dialog.initDir, "/start/");
     EXPECT_TRUE(dialog.cancelError);
     EXPECT_FALSE(dialog.save);

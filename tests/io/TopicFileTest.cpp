@@ -343,3 +343,66 @@ TEST(TopicFile, NotesAreWrittenAfterTheNameAndReadBackWhole)
     EXPECT_TRUE(again->Description() == large);
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
+
+TEST(TopicFile, ScalesValuesAndDirectionsAreWrittenBesideTheDesignKeysAndReadBack)
+{
+    ParametersGuard guard;
+    ScratchFolder folder;
+    auto topic = CarTopic();
+    topic->SetScale(0, {QStringLiteral("$;net"), 2000, 800, {{1500, 0.6}, {1000.5, 0.9}}});
+    topic->SetValue(0, 0, 1299);
+    topic->SetLowerBetter(1, true);
+    ASSERT_TRUE(SaveTopicFile(folder.path("measured.vtp"), *topic));
+    QByteArray expected = carFileWith("Attribute0_Weighting=0.5\r\n",
+                                      "Attribute0_Weighting=0.5\r\nAttribute0_Unit=$;net\r\nAttribute0_Worst=2000\r\n"
+                                      "Attribute0_Best=800\r\nAttribute0_Points=1500:0.6;1000.5:0.9\r\n");
+    expected.replace("Attribute1_Weighting=0.25\r\n", "Attribute1_Weighting=0.25\r\nAttribute1_LowerBetter=True\r\n");
+    expected.replace("Rating0=0.8\r\n", "Rating0=0.721\r\nRating0_Value=1299\r\n");
+    EXPECT_EQ(ScratchFolder::read(folder.path("measured.vtp")), expected);
+
+    auto loaded = std::make_shared<VeltraneTopic>();
+    ASSERT_TRUE(LoadTopicFile(folder.path("measured.vtp"), loaded));
+    EXPECT_EQ(*loaded, *topic);
+
+    // The value decides the rating, whatever the rating key says.
+    const QString edited = folder.write("edited.vtp", carFileWith("Attribute0_Weighting=0.5\r\n",
+                                                                  "Attribute0_Weighting=0.5\r\nAttribute0_Worst=5\r\n"
+                                                                  "Attribute0_Best=15\r\n")
+                                                          .replace("Rating0=0.3\r\n", "Rating0=0.3\r\nRating0_Value=9\r\n"));
+    ASSERT_TRUE(LoadTopicFile(edited, loaded));
+    EXPECT_EQ(loaded->GetScale(0).Unit, "");
+    EXPECT_EQ(loaded->GetRating(1, 0), 0.4);
+    EXPECT_EQ(loaded->GetRating(0, 0), 0.8);
+}
+
+TEST(TopicFile, HandEditedScalesAndValuesThatAreNotValidNameTheirKey)
+{
+    ParametersGuard guard;
+    const QByteArray scale = "Attribute0_Weighting=0.5\r\nAttribute0_Unit=$\r\nAttribute0_Worst=2000\r\nAttribute0_Best=800\r\n";
+    const struct {
+        QByteArray from, to, named;
+    } cases[] = {
+        {"Attribute0_Best=800", "Attribute0_Best=2000", "Attribute0_Best in [Attributes]"},
+        {"Attribute0_Best=800", "Attribute0_Best=800\r\nAttribute0_Points=900:0.5;1500:0.8", "Attribute0_Points in [Attributes]"},
+        {"Attribute0_Best=800", "Attribute0_Best=800\r\nAttribute0_Points=abc", "Attribute0_Points in [Attributes]"},
+        {"Attribute0_Unit=$", "Attribute0_Unit=" + QByteArray(10000, 'u'), "Attribute0_Unit in [Attributes]"},
+        {"Attribute0_Best=800", "Attribute0_Best=nan", "Attribute0_Best in [Attributes]"},
+        {"Attribute0_Worst=2000\r\n", "", "Attribute0_Worst in [Attributes]"},
+        {"Rating0=0.8", "Rating0=0.8\r\nRating0_Value=1e999", "Rating0_Value in [Option0]"},
+        {"Rating0=0.8", "Rating0=0.8\r\nRating0_Value=1" + QByteArray(400, '0'), "Rating0_Value in [Option0]"},
+        {"Rating0=0.8", "Rating0=0.8\r\nRating0_Value=nan", "Rating0_Value in [Option0]"},
+        {"Rating1=0.9", "Rating1=0.9\r\nRating1_Value=3", "Rating1_Value in [Option1]"},
+        {"Attribute0_Best=800", "Attribute0_Best=800\r\nAttribute0_LowerBetter=False", "Attribute0_LowerBetter in [Attributes]"},
+        {"Attribute1_Weighting=0.25", "Attribute1_Weighting=0.25\r\nAttribute1_LowerBetter=maybe", "Attribute1_LowerBetter in [Attributes]"},
+    };
+    for (const auto &bad : cases) {
+        QByteArray file = carFileWith("Attribute0_Weighting=0.5\r\n", scale);
+        EXPECT_TRUE(file.contains(bad.from)) << bad.from.constData();
+        SCOPED_TRACE(bad.named.constData());
+        const auto boxes = failedLoad(file.replace(bad.from, bad.to));
+        ASSERT_EQ(boxes.size(), 1) << bad.named.constData();
+        EXPECT_TRUE(boxes[0].prompt.startsWith("An error occurred whilst loading the file!\r\rError "));
+        EXPECT_TRUE(boxes[0].prompt.contains(QString::fromLatin1(bad.named))) << boxes[0].prompt.left(300).toStdString();
+        EXPECT_EQ(boxes[0].buttons, vbCritical);
+    }
+}
