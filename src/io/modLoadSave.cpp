@@ -29,7 +29,8 @@ constexpr int32_t MeasurementsFilterIndex = 3;
 // Both kinds in one list as well, so that neither is hidden behind the other.
 const QString OpenFilter = TopicAndCsvFilter + MeasurementsFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
-    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp")
+    + QStringLiteral("|Decision report (*.pdf)|*.pdf");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
 constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
 
@@ -310,6 +311,12 @@ bool SaveTopicAs(const VeltraneTopic &topic)
         // discard the topic must not take the picture for a save.
         if (windowHooks().saveScreenshot)
             windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
+        return false;
+    }
+    if (extension == u".pdf") {
+        // Like a screenshot, a report is no save of the topic.
+        if (windowHooks().saveReport)
+            windowHooks().saveReport(fileName, topic);
         return false;
     }
     return SaveTopicFile(fileName, topic);

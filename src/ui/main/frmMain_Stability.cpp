@@ -10,6 +10,7 @@
 
 #include "app/modStartup.h"
 #include "io/modParameters.h"
+#include "model/DecisionSummary.h"
 #include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
@@ -93,18 +94,7 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &r
                               : QStringLiteral("Level with %1; the first in the list counts as best.")
                                     .arg(topic.GetOptionName(runnerUp));
 
-    if (!change) {
-        text += QStringLiteral(" No single slider move makes another option best.");
-    } else {
-        const QString slider = change->IsWeighting
-                                   ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
-                                   : QStringLiteral("%1's %2 rating")
-                                         .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
-        text += QStringLiteral(" The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-                    .arg(slider, FormatNumberForDisplay(change->From),
-                         change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-                         FormatNumberForDisplay(change->To), topic.GetOptionName(change->NewLeader));
-    }
+    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay);
     if (Figures && Figures->Best.size() == topic.TotalOptions()) {
         text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
                     .arg(DisplayChanceText(Figures->Best[leader]), DisplayCountText(Figures->Draws),
