@@ -60,9 +60,16 @@ QString ClosestChangeSentence(const VeltraneTopic &topic, const std::optional<Sl
                                ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
                                : QStringLiteral("%1's %2 rating")
                                      .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
+    const bool down = change->To < change->From;
+    // A move smaller than the numbers show is said in words, not as two equal numbers.
+    if (number(change->From) == number(change->To))
+        return QStringLiteral("The smallest change that makes another option best: any %1 of %2%3 (%4).")
+            .arg(down ? QStringLiteral("decrease") : QStringLiteral("increase"),
+                 change->IsWeighting ? QStringLiteral("the ") : QString(), slider,
+                 topic.GetOptionName(change->NewLeader));
     return QStringLiteral("The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-        .arg(slider, number(change->From), change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-             number(change->To), topic.GetOptionName(change->NewLeader));
+        .arg(slider, number(change->From), down ? QStringLiteral("down") : QStringLiteral("up"), number(change->To),
+             topic.GetOptionName(change->NewLeader));
 }
 
 } // namespace DecisionSummaries

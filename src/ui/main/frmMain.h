@@ -178,6 +178,11 @@ public:
     void Form_Resize();
     void ComputeLayoutMetrics();
     void ArrangeMatrix(bool FromResize);
+    // Left edge of attribute column j (its weighting slider), and how wide its name may be
+    // shown: the column's width, or less where the weighting panel's collapse button on
+    // the same line would cover the name, which stays centred on its column.
+    int AttributeColumnLeft(int16_t j) const;
+    int AttributeNameRoom(int16_t j) const;
     void UpdateToggleButtons();
     void KeepButtonsOnTop();
     void btnToggleScore_Click();
@@ -268,6 +273,9 @@ public:
     void InitCommands();
     void btnNew_Click();
     void btnLoad_Click();
+    // A recent topic opens as Load opens a file (save question first); a file that no
+    // longer exists is taken off the list with a message.
+    void OpenRecentTopic(const QString &FileName);
     void btnSave_Click();
     void btnSettings_Click();
     void btnAddOption_Click();
@@ -385,6 +393,14 @@ private:
 
     void CreateFixedControls();
     void RestorePlacement();
+    // The available area of the screen the window is on (or of the one it belongs to,
+    // when it lies on none), and the least inner size the window can have there: the
+    // layout's minimum, no larger than the screen allows.
+    QRect AvailableArea() const;
+    QSize MinimumInnerSize() const;
+    // Moves the window (its frame) into the available area, up or left first, and makes it
+    // smaller only where the screen is smaller than it; a window that fits stays put.
+    void KeepOnScreen();
     ProgramSettings::WindowState PlacementState() const;
     // Applies the restored placement once the frame is known, in the normal state;
     // true when it did (and recorded the placement).

@@ -26,8 +26,16 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// The smallest step the display form shows: 0.001 or 0.1% at three places.
+double smallestShown()
+{
+    const int places = modParameters::CurrentTopic ? std::max<int>(modParameters::CurrentTopic->Rounding(), 0) : 3;
+    return std::pow(10.0, -(modParameters::DisplayAsDecimal ? places : std::max(places, 2)));
+}
 
 // What a range's tooltip depends on besides the range: the option names and the display form.
 size_t textSource(const VeltraneTopic &topic)
@@ -65,14 +73,22 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     const QString name = topic.GetOptionName(leader);
     if (range.From <= 0 && range.To >= 1)
         return name + QStringLiteral(" stays best anywhere on this slider.");
-    const QString from = FormatNumberForDisplay(range.From);
-    const QString to = FormatNumberForDisplay(range.To);
+    const QString zero = FormatNumberForDisplay(0);
+    const QString one = FormatNumberForDisplay(1);
+    // A range that stops short of an end of the track by less than the display shows: the
+    // other option leads only at the end itself, which is said so.
+    const bool shortOfZero = range.From > 0 && FormatNumberForDisplay(range.From) == zero;
+    const bool shortOfOne = range.To < 1 && FormatNumberForDisplay(range.To) == one;
+    const QString from = shortOfZero ? QStringLiteral("just above ") + zero : FormatNumberForDisplay(range.From);
+    const QString to = shortOfOne ? QStringLiteral("just below ") + one : FormatNumberForDisplay(range.To);
     QString text = range.From == range.To ? QStringLiteral("%1 is best only at %2.").arg(name, from)
                                           : QStringLiteral("%1 stays best from %2 to %3.").arg(name, from, to);
     if (range.LeaderBelow >= 0)
-        text += QStringLiteral(" Below %1, %2 is best.").arg(from, topic.GetOptionName(range.LeaderBelow));
+        text += (shortOfZero ? QStringLiteral(" At %1, %2 is best.") : QStringLiteral(" Below %1, %2 is best."))
+                    .arg(shortOfZero ? zero : from, topic.GetOptionName(range.LeaderBelow));
     if (range.LeaderAbove >= 0)
-        text += QStringLiteral(" Above %1, %2 is best.").arg(to, topic.GetOptionName(range.LeaderAbove));
+        text += (shortOfOne ? QStringLiteral(" At %1, %2 is best.") : QStringLiteral(" Above %1, %2 is best."))
+                    .arg(shortOfOne ? one : to, topic.GetOptionName(range.LeaderAbove));
     return text;
 }
 
@@ -89,10 +105,17 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &r
             runnerUp = i;
     }
     const double margin = scores[leader] - scores[runnerUp];
-    QString text = margin > 0 ? QStringLiteral("Best by %1 ahead of %2.")
-                                    .arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp))
-                              : QStringLiteral("Level with %1; the first in the list counts as best.")
-                                    .arg(topic.GetOptionName(runnerUp));
+    // A lead or a move smaller than the display form shows is said in words: two equal
+    // numbers would read as no lead, or as no move.
+    const QString zero = FormatNumberForDisplay(0);
+    QString text;
+    if (margin <= 0)
+        text = QStringLiteral("Level with %1; the first in the list counts as best.").arg(topic.GetOptionName(runnerUp));
+    else if (FormatNumberForDisplay(margin) == zero)
+        text = QStringLiteral("Level with %1 as shown; ahead of it by less than %2.")
+                   .arg(topic.GetOptionName(runnerUp), FormatNumberForDisplay(smallestShown()));
+    else
+        text = QStringLiteral("Best by %1 ahead of %2.").arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp));
 
     text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay);
     if (Figures && Figures->Best.size() == topic.TotalOptions()) {
@@ -221,11 +244,6 @@ void frmMain::btnAnalysis_Click()
     if (!Analysis) {
         Analysis = new frmAnalysis(this, &ConfidenceFigures());
         connect(Analysis->Chances, &ConfidenceView::SpreadChanged, this, &frmMain::SetSpread);
-        // Offset from the main window's corner, so that both can be seen at first.
-        const QRect main = frameGeometry();
-        Analysis->move(main.left() + 40, main.top() + 60);
     }
-    Analysis->show();
-    Analysis->raise();
-    Analysis->activateWindow();
+    Analysis->ShowBeside(*this);
 }

@@ -205,7 +205,7 @@ void frmMain::lblAttribute_Change(int16_t Index)
     const bool renamed = storeName(
         *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
-        [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); }, ColumnWidth - 10);
+        [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); }, AttributeNameRoom(Index));
     // The tooltips and the analysis window name it.
     if (renamed && RefreshDepth == 0)
         RefreshStability();
