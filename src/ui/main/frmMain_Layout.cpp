@@ -278,6 +278,7 @@ void frmMain::ArrangeMatrix(bool FromResize)
             value->show();
         }
     }
+    PlaceWeightingsButton();
     KeepButtonsOnTop();
 }
 
