@@ -247,6 +247,8 @@ void frmMain::CreateFixedControls()
     }
     btnAnalysis = makeButton(this, "btnAnalysis", Glyph::Chart, SmallButtonSize,
                              QStringLiteral("How sure is the decision? Sensitivity chart (F9)"));
+    btnWeightings = makeButton(this, "btnWeightings", Glyph::Balance, SmallButtonSize,
+                               QStringLiteral("How much does each attribute matter? Rank, swing or compare (F8)"));
     connect(btnToggleScore, &ImageButton::Click, this, &frmMain::btnToggleScore_Click);
     connect(btnToggleWeightings, &ImageButton::Click, this, &frmMain::btnToggleWeightings_Click);
     connect(btnToggleRatings, &ImageButton::Click, this, &frmMain::btnToggleRatings_Click);
@@ -287,6 +289,7 @@ void frmMain::PrepareButtonArt()
                                         {Glyph::Hide, SmallButtonSize},
                                         {Glyph::Show, SmallButtonSize},
                                         {Glyph::Chart, SmallButtonSize},
+                                        {Glyph::Balance, SmallButtonSize},
                                         {Glyph::Remove, RemoveButtonSize}},
                                        pictureRatio());
 }

@@ -20,6 +20,7 @@ class ConfidenceRunner;
 struct Confidence;
 class ImageButton;
 class frmAnalysis;
+class frmWeightings;
 struct StableRange;
 class VeltraneTopic;
 class MeterSlider;
@@ -113,6 +114,8 @@ public:
     ImageButton *btnImageStore = nullptr;
     // Opens the analysis window; left of btnToggleScore on the score panel's heading row.
     ImageButton *btnAnalysis = nullptr;
+    // Opens "How much does each attribute matter?"; in the weighting panel's heading row.
+    ImageButton *btnWeightings = nullptr;
 
     // ---- Control arrays (index = element index; element 0 always exists) -------------
     std::vector<VLabel *> lblAttribute;        // per attribute: its name, heads the column
@@ -231,6 +234,16 @@ public:
     static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
     // Shows the analysis window (also F9).
     void btnAnalysis_Click();
+
+    // ---- Help in setting the weightings (frmMain_Weightings.cpp) ------------------------
+    // The weightings dialog while it is open.
+    QPointer<frmWeightings> Weightings;
+    // Opens the dialog (also F8); its Apply stores the weightings as one undo step.
+    void btnWeightings_Click();
+    // Puts btnWeightings left of btnToggleWeightings, or else in the nearest free stretch of
+    // the heading row, or below the heading; never over another control, hidden where none
+    // of these has room. Run after every layout and every rename of an attribute.
+    void PlaceWeightingsButton();
 
     // ===== In-place editing and commands ====================================================
     // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.

@@ -206,6 +206,7 @@ void frmMain::lblAttribute_Change(int16_t Index)
         *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
         [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); }, AttributeNameRoom(Index));
+    PlaceWeightingsButton(); // the name's new width may take or leave room in the heading row
     // The tooltips and the analysis window name it.
     if (renamed && RefreshDepth == 0)
         RefreshStability();
