@@ -111,8 +111,8 @@ int Main(int argc, char **argv)
     TopicChanged = false;
     CurrentTopic = std::make_shared<VeltraneTopic>();
     CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
-    MaxOptions = 10;
-    MaxAttributes = 10;
+    MaxOptions = ShownLimit;
+    MaxAttributes = ShownLimit;
 
     const WindowHooks &hooks = windowHooks();
     if (!hooks.loadMainWindow) {
@@ -151,14 +151,13 @@ void ProcessCommandLine(const QStringList &arguments)
         commandLineMessage(FileNotFoundMessage + argument);
         return;
     }
-    const qsizetype dot = argument.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot < 0 ? QString() : argument.mid(dot + 1);
-    if (extension != QLatin1String("vtp")) {
+    // The text after the last "." is exactly "vtp" just when the name ends in ".vtp".
+    if (modLoadSave::FileTypeOf(argument) != modLoadSave::FileType::TopicFile) {
         commandLineMessage(UnrecognisedFileTypeMessage + argument);
         return;
     }
     CommandLineFile = argument;
-    CommandLineFileType = extension.toUpper();
+    CommandLineFileType = QStringLiteral("VTP");
 }
 
 QString CommandLineFilePath()

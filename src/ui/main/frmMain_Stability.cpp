@@ -29,19 +29,6 @@
 
 namespace {
 
-// Unrounded scores, as the leader is decided on them.
-QList<double> unroundedScores(const VeltraneTopic &topic)
-{
-    QList<double> scores;
-    for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
-        double score = 0;
-        for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
-            score += topic.pGetOptionSubTotal(i, j);
-        scores << score;
-    }
-    return scores;
-}
-
 // What a range's tooltip depends on besides the range: the option names and the display form.
 size_t textSource(const VeltraneTopic &topic)
 {
@@ -89,13 +76,13 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     return text;
 }
 
-QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const std::optional<SliderChange> &change,
-                                const Confidence *Figures)
+QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, const Confidence *Figures)
 {
     if (topic.TotalOptions() < 2)
         return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
-    const QList<double> scores = unroundedScores(topic);
-    const int16_t leader = TopicStability::Leader(topic);
+    const QList<double> &scores = ranges.Scores;
+    const int16_t leader = ranges.Leader;
+    const std::optional<SliderChange> &change = ranges.Closest;
     int16_t runnerUp = -1;
     for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
         if (i != leader && (runnerUp < 0 || scores[i] > scores[runnerUp]))
@@ -123,25 +110,23 @@ ConfidenceRunner &frmMain::ConfidenceFigures()
         connect(Figures, &ConfidenceRunner::Ready, this, [this] {
             const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
             if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-                const TopicRanges ranges = TopicStability::AllRanges(*topic);
-                ShowGoldBarToolTip(*topic, ranges.Leader, ranges.Closest, true);
+                ShowGoldBarToolTip(*topic, TopicStability::AllRanges(*topic), true);
             }
         });
     }
     return *Figures;
 }
 
-void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader,
-                                 const std::optional<SliderChange> &closest, bool show)
+void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show)
 {
     std::optional<Confidence> figures;
     if (show && topic.TotalOptions() > 1) {
         ConfidenceFigures().Request(topic);
         figures = ConfidenceFigures().ResultFor(topic);
     }
-    const QString tip = show ? GoldBarToolTip(topic, closest, figures ? &*figures : nullptr) : QString();
+    const QString tip = show ? GoldBarToolTip(topic, ranges, figures ? &*figures : nullptr) : QString();
     for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
-        const QString shown = i == leader ? tip : QString();
+        const QString shown = i == ranges.Leader ? tip : QString();
         if (sliderScore[i]->toolTip() != shown)
             sliderScore[i]->setToolTip(shown);
     }
@@ -217,7 +202,7 @@ void frmMain::RefreshStability()
             else
                 hideRange(*sliderRating[k]);
         }
-        ShowGoldBarToolTip(topic, all.Leader, all.Closest, show);
+        ShowGoldBarToolTip(topic, all, show);
     } catch (const VeltraneError &) {
         // Only while the arrays and the topic disagree (in the middle of a rebuild); the
         // refresh that ends the rebuild brings the marks back.
