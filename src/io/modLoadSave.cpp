@@ -312,7 +312,7 @@ bool SaveTopicAs(const VeltraneTopic &topic)
             windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
         return false;
     }
-    if (type == FileType::PdfReport) {
+    if (type == FileType::DecisionReport) {
         // Like a screenshot, a report is no save of the topic.
         if (windowHooks().saveReport)
             windowHooks().saveReport(fileName, topic);
@@ -367,7 +367,7 @@ FileType FileTypeOf(const QString &fileName)
     if (extension == u".bmp")
         return FileType::BitmapImage;
     if (extension == u".pdf")
-        return FileType::PdfReport;
+        return FileType::DecisionReport;
     return FileType::Other;
 }
 

@@ -1,5 +1,7 @@
 #include "DecisionSummary.h"
 
+#include "model/ScoreMatrix.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -8,12 +10,9 @@ namespace DecisionSummaries {
 DecisionSummary Summarise(const VeltraneTopic &topic)
 {
     DecisionSummary summary;
-    for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
-        double score = 0;
-        for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
-            score += topic.pGetOptionSubTotal(i, j);
-        summary.Scores << score;
-    }
+    const ScoreMatrix matrix = ScoreMatrix::Of(topic);
+    for (int i = 0; i < matrix.Options; ++i)
+        summary.Scores << matrix.Score(i);
     const TopicRanges ranges = TopicStability::AllRanges(topic);
     summary.Leader = ranges.Leader;
     summary.WeightingRanges = ranges.Weighting;
