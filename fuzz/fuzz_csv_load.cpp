@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a CSV sheet. Reading must never crash, and the grid must be
 // the one that a plain transcription of the splitting rule gives for the file's text, as
-// every text file is decoded and split into lines.
+// every text file is decoded, walked character by character.
 #include "FuzzSupport.h"
 #include "io/CSVFile.h"
 #include "io/TextFileReader.h"
@@ -12,25 +12,38 @@
 
 namespace {
 
-// The next separator from position p (1-based; 0 when there is none), word for word.
-qsizetype nextSeparator(const QString &line, qsizetype p)
-{
-    if (p == 0)
-        p = 1;
-    if (p <= line.size() && line[p - 1] == u'"') {
-        const qsizetype quote = line.indexOf(u'"', p);
-        if (quote < 0)
-            return 0;
-        return line.indexOf(u',', quote + 1) + 1;
-    }
-    return line.indexOf(u',', p - 1) + 1;
-}
-
 struct Grid
 {
     QList<QStringList> rows;
     bool failed = false;
 };
+
+bool lineEndAt(const QString &text, qsizetype i)
+{
+    return i < text.size() && (text[i] == u'\r' || text[i] == u'\n');
+}
+
+// Where the quoted part opened at `open` ends (just past its closing quote), or -1 when
+// it is never closed: a doubled quote is one quote; a single one closes, but after a line
+// end only when a comma, a line end or the end of the text follows it.
+qsizetype pastQuotedPart(const QString &text, qsizetype open)
+{
+    bool crossed = false;
+    for (qsizetype i = open + 1; i < text.size(); ++i) {
+        if (lineEndAt(text, i)) {
+            crossed = true;
+        } else if (text[i] == u'"') {
+            if (i + 1 < text.size() && text[i + 1] == u'"') {
+                ++i;
+                continue;
+            }
+            if (crossed && i + 1 < text.size() && text[i + 1] != u',' && !lineEndAt(text, i + 1))
+                return -1;
+            return i + 1;
+        }
+    }
+    return -1;
+}
 
 Grid referenceGrid(QByteArrayView bytes)
 {
@@ -39,28 +52,39 @@ Grid referenceGrid(QByteArrayView bytes)
     const QString text = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(
         TextFileReader::DecodeText(bytes).toUtf8());
     Grid grid;
-    for (const QString &line : TextFileReader::SplitLines(text)) {
+    qsizetype i = 0;
+    while (i < text.size()) {
         QStringList cells;
-        const auto add = [&](const QString &cell) {
-            if (cell == u"\"")
-                return false;
-            cells << (cell.size() >= 2 && cell.startsWith(u'"') && cell.endsWith(u'"') ? cell.mid(1, cell.size() - 2)
-                                                                                      : cell);
-            return true;
-        };
-        qsizetype pos = 1;
-        for (qsizetype s = nextSeparator(line, 1); s >= 1; s = nextSeparator(line, pos)) {
-            if (!add(line.mid(pos - 1, s - pos))) {
+        for (;;) {
+            const qsizetype start = i;
+            if (i < text.size() && text[i] == u'"') {
+                i = pastQuotedPart(text, start);
+                if (i < 0) {
+                    i = start;
+                    while (i < text.size() && !lineEndAt(text, i))
+                        ++i;
+                }
+            }
+            while (i < text.size() && text[i] != u',' && !lineEndAt(text, i))
+                ++i;
+            QString cell = text.mid(start, i - start);
+            if (cell == u"\"") {
                 grid.failed = true;
                 return grid;
             }
-            pos = s + 1;
-        }
-        if (pos <= line.size() && !add(line.mid(pos - 1))) {
-            grid.failed = true;
-            return grid;
+            if (cell.size() >= 2 && cell.startsWith(u'"') && cell.endsWith(u'"'))
+                cell = cell.mid(1, cell.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+            const bool comma = i < text.size() && text[i] == u',';
+            // A comma at the end of a line leaves no empty cell after it.
+            if (comma || start < i)
+                cells << cell;
+            if (!comma)
+                break;
+            ++i;
         }
         grid.rows << cells;
+        if (i < text.size())
+            i += text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
     }
     return grid;
 }

@@ -80,6 +80,38 @@ bool isLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
+const char *findLineEnd(const char *from, const char *end)
+{
+    while (from < end && !isLineEnd(*from))
+        ++from;
+    return from;
+}
+
+// From the quote that opens a cell, the end of its quoted part: just past the quote that
+// closes it, or nullptr when it is never closed. A doubled quote stands for one quote and
+// closes nothing. The quoted part may run over line ends, as spreadsheets write a line
+// break inside a cell, but only when the quote that closes it also ends the cell (a comma,
+// a line end or the end of the file follows): a stray quote on a later line must not
+// swallow the lines before it.
+const char *pastQuotedPart(const char *open, const char *end)
+{
+    bool crossedLine = false;
+    for (const char *p = open + 1;;) {
+        const auto *quote = static_cast<const char *>(std::memchr(p, Quote, size_t(end - p)));
+        if (!quote)
+            return nullptr;
+        crossedLine = crossedLine || findLineEnd(p, quote) < quote;
+        if (quote + 1 < end && quote[1] == Quote) {
+            p = quote + 2;
+            continue;
+        }
+        const char *after = quote + 1;
+        if (crossedLine && after < end && *after != Comma && !isLineEnd(*after))
+            return nullptr;
+        return after;
+    }
+}
+
 } // namespace
 
 void CSVFile::Reset()
@@ -124,8 +156,8 @@ void CSVFile::pAddText(QByteArray &&bytes)
 
 // One pass over the text. Lines end as TextFileReader::SplitLines ends them (CR LF, CR
 // or LF; a line end at the very end starts no further line). A line is cut at commas; a
-// cell that opens with a double quote runs to the first comma after the next double
-// quote on the line, or to the line's end when there is none.
+// cell that opens with a double quote runs to the first comma after the quote that closes
+// it (pastQuotedPart), or to the line's end when there is none.
 void CSVFile::pSplitLines(uint32_t start)
 {
     const char *const data = m_text.constData();
@@ -160,15 +192,13 @@ void CSVFile::pSplitLines(uint32_t start)
         for (;;) {
             stop = cell;
             if (stop < end && *stop == Quote) {
-                ++stop;
-                while (stop < end && *stop != Quote && !isLineEnd(*stop))
-                    ++stop;
-                if (stop == end || *stop != Quote) {
+                stop = pastQuotedPart(stop, end);
+                if (!stop) {
                     // Never closed: the rest of the line is the cell.
+                    stop = findLineEnd(cell, end);
                     addCell(cell, stop);
                     break;
                 }
-                ++stop;
             }
             while (stop < end && !CellStops.table[uchar(*stop)])
                 ++stop;
@@ -209,8 +239,12 @@ QString CSVFile::GetCellData(int32_t row, int32_t column) const
     const size_t index = line.firstCell + size_t(column);
     const uint32_t start = column == 0 ? line.start : m_cellEnds[index - 1] + 1;
     QByteArrayView cell = QByteArrayView(m_text).sliced(start, m_cellEnds[index] - start);
-    if (cell.size() >= 2 && cell.front() == Quote && cell.back() == Quote)
+    const bool quoted = cell.size() >= 2 && cell.front() == Quote && cell.back() == Quote;
+    if (quoted)
         cell = cell.sliced(1, cell.size() - 2);
     // Decoded as the text it was cut from: a byte-order mark inside is a character.
-    return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(cell);
+    QString text = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(cell);
+    if (quoted)
+        text.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return text;
 }

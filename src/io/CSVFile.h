@@ -7,8 +7,9 @@
 #include <vector>
 
 // A comma-separated file read into a grid of text cells. A line is split at commas; a
-// cell that starts with a double quote runs to the first comma after the next double
-// quote, so it may hold commas. Nothing else is interpreted: no numbers, no trimming.
+// cell that starts with a double quote runs to the first comma after the quote that
+// closes it, so it may hold commas, doubled quotes (each read as one) and line breaks.
+// Nothing else is interpreted: no numbers, no trimming.
 //
 // The cells are kept as positions in the UTF-8 text that was read, not as strings of
 // their own, so a large sheet costs little more memory than its file.
@@ -25,7 +26,8 @@ public:
 
     int32_t Rows() const { return int32_t(m_rows.size()); }
     int32_t Columns() const { return m_columns; }
-    // The cell's text, without the quotes that enclose it; empty outside the grid.
+    // The cell's text, without the quotes that enclose it and with each doubled quote
+    // inside them read as one; empty outside the grid.
     QString GetCellData(int32_t row, int32_t column) const;
     int32_t CellsInRow(int32_t row) const;
 

@@ -151,6 +151,20 @@ std::optional<double> INIFile::NumericValueOr(const QString &section, const QStr
     return entry ? ParseNumericValue(entry->Value) : defaultValue;
 }
 
+QStringList INIFile::GetKeys(const QString &section) const
+{
+    QStringList keys;
+    const QString sectionName = TrimBlanks(section);
+    for (const INISection &candidate : m_sections) {
+        if (!sameName(candidate.Name, sectionName))
+            continue;
+        for (const INIEntry &entry : candidate.Entries)
+            if (!entry.Key.isEmpty())
+                keys.append(entry.Key);
+    }
+    return keys;
+}
+
 QString INIFile::Text() const
 {
     // Nothing is written for blank lines before the first parameter or comment.

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -64,13 +65,16 @@ public:
         return NumericValueOr(section, key, std::optional<double>(defaultValue));
     }
 
+    // The keys of a section's parameters in file order; none when there is no such section.
+    QStringList GetKeys(const QString &section) const;
+
     // A parameter's value as its line holds it: on reading, a ";" starts a comment, so a
     // value written with ";" inside comes back split, and this joins it again. Nothing
     // when the key is missing.
     std::optional<QString> GetParameterLine(const QString &section, const QString &key) const;
 
-    // The numeric form of AddNumericParameter and the reading of GetNumericParameterValue,
-    // for numbers inside a longer value.
+    // The numeric form of the file: what AddNumericParameter writes and
+    // GetNumericParameterValue reads, also for numbers inside a longer value.
     static QString FormatNumericValue(double value);
     static std::optional<double> ParseNumericValue(const QString &text);
 

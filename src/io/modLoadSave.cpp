@@ -1,8 +1,10 @@
 #include "modLoadSave.h"
 
 #include "io/INIFile.h"
+#include "io/INITextValue.h"
 #include "io/MeasurementImport.h"
 #include "io/TopicFileScales.h"
+#include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
@@ -27,7 +29,8 @@ constexpr int32_t MeasurementsFilterIndex = 3;
 // Both kinds in one list as well, so that neither is hidden behind the other.
 const QString OpenFilter = TopicAndCsvFilter + MeasurementsFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
-    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp")
+    + QStringLiteral("|Decision report (*.pdf)|*.pdf");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
 constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
 
@@ -178,6 +181,9 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
 
     ini.UseSection(QStringLiteral("Topic"));
     ini.AddParameter(QStringLiteral("Name"), topic.Title());
+    // The notes, only when there are some: a topic without them keeps its bytes.
+    if (!topic.Description().isEmpty())
+        ini.AddParameter(QStringLiteral("Description"), INITextValue::Encode(topic.Description()));
     ini.AddParameter(QStringLiteral("TotalOptions"), QString::number(topic.TotalOptions()));
     ini.AddParameter(QStringLiteral("TotalAttributes"), QString::number(topic.TotalAttributes()));
     ini.AddParameter(QStringLiteral("InvertWeights"),
@@ -202,6 +208,7 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
             TopicFileScales::WriteValue(ini, topic, option, attribute);
         }
     }
+    WeightingMethodSection::Write(ini, topic);
 
     if (!ini.WriteFile(fileName)) {
         ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
@@ -220,7 +227,8 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
         auto loaded = std::make_shared<VeltraneTopic>();
         loaded->SetRounding(3);
         loaded->SetTitle(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Name")));
-        loaded->SetDescription(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Description")));
+        loaded->SetDescription(
+            INITextValue::Decode(ini.GetParameterValue(QStringLiteral("Topic"), QStringLiteral("Description"))));
 
         // Counts beyond the limits are cut before the topic grows to them; the elements
         // past the limits are never read.
@@ -266,6 +274,9 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
             }
         }
 
+        // Answers for attributes past the limit would not fit the attributes kept.
+        if (attributes <= modParameters::MaxAttributes)
+            WeightingMethodSection::Read(ini, *loaded);
         TopicFileScales::Read(ini, *loaded);
 
         // The setting is taken last, so that every weighting above was stored as read.
@@ -292,14 +303,20 @@ bool SaveTopicAs(const VeltraneTopic &topic)
     const QString fileName = WithFilterExtension(*chosen, SaveFilter, dialog.FilterIndex());
     modParameters::LastUsedDir = GetFolderOfPath(fileName);
 
-    const QString extension = fileName.right(4);
-    if (extension == u".csv")
+    const FileType type = FileTypeOf(fileName);
+    if (type == FileType::CsvFile)
         return ExportTopicCSV(fileName, topic);
-    if (extension == u".jpg" || extension == u".bmp") {
+    if (type == FileType::JpegImage || type == FileType::BitmapImage) {
         // A screenshot leaves the topic unsaved, so it reports false: a caller about to
         // discard the topic must not take the picture for a save.
         if (windowHooks().saveScreenshot)
-            windowHooks().saveScreenshot(fileName, extension == u".jpg");
+            windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
+        return false;
+    }
+    if (extension == u".pdf") {
+        // Like a screenshot, a report is no save of the topic.
+        if (windowHooks().saveReport)
+            windowHooks().saveReport(fileName, topic);
         return false;
     }
     return SaveTopicFile(fileName, topic);
@@ -327,17 +344,31 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
 bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic)
 {
     beforeOpening(fileName);
-    const bool loaded =
-        fileName.right(4) == u".csv" ? ImportTopicCSV(fileName, topic) : LoadTopicFile(fileName, topic);
+    const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
+                                                                  : LoadTopicFile(fileName, topic);
     if (loaded)
         modParameters::TopicChanged = false;
     return loaded;
 }
 
+FileType FileTypeOf(const QString &fileName)
+{
+    const QStringView extension = QStringView(fileName).right(4);
+    if (extension == u".vtp")
+        return FileType::TopicFile;
+    if (extension == u".csv")
+        return FileType::CsvFile;
+    if (extension == u".jpg")
+        return FileType::JpegImage;
+    if (extension == u".bmp")
+        return FileType::BitmapImage;
+    return FileType::Other;
+}
+
 bool IsOpenableFileName(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".vtp"), Qt::CaseInsensitive)
-           || fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    const FileType type = FileTypeOf(fileName);
+    return type == FileType::TopicFile || type == FileType::CsvFile;
 }
 
 bool CheckSaveTopic(const VeltraneTopic &topic)

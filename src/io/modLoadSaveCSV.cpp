@@ -13,6 +13,7 @@
 #include "support/VeltraneError.h"
 #include "support/libmodGenericTextFunctions.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace modLoadSave {
@@ -21,13 +22,17 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-// A field that holds a comma is quoted so that it stays one cell; the reader cannot
-// quote a field that holds a double quote, so such a field is left as it is.
+// A field that holds a comma, a double quote or a line break is written as spreadsheets
+// write it: in double quotes, each quote inside doubled. Any other field is written as it
+// is, so that plain names keep the bytes they always had.
 QString csvField(const QString &text)
 {
-    if (text.contains(u',') && !text.contains(u'"'))
-        return u'"' + text + u'"';
-    return text;
+    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    });
+    if (plain)
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 QString csvValue(double value)

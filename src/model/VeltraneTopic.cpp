@@ -1,9 +1,11 @@
 #include "VeltraneTopic.h"
 
+#include "ScoreMatrix.h"
 #include "support/DecimalRound.h"
 #include "support/NumberText.h"
 #include "support/VeltraneError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -111,6 +113,7 @@ void VeltraneTopic::AddAttribute(const QString &name)
         option.Ratings.append(DefaultRating);
         option.Values.append(std::nullopt);
     }
+    m_methodInputs.AddAttribute();
 }
 
 void VeltraneTopic::AddOption(const QString &name)
@@ -129,6 +132,7 @@ void VeltraneTopic::DeleteAttribute(int16_t attributeID)
             option.Ratings.removeAt(attributeID);
             option.Values.removeAt(attributeID);
         }
+        m_methodInputs.DeleteAttribute(attributeID);
         return;
     }
     // The list never becomes empty: the one attribute starts afresh.
@@ -137,6 +141,7 @@ void VeltraneTopic::DeleteAttribute(int16_t attributeID)
         option.Ratings[0] = DefaultRating;
         option.Values[0] = std::nullopt;
     }
+    m_methodInputs = {};
 }
 
 void VeltraneTopic::DeleteOption(int16_t optionID)
@@ -354,19 +359,13 @@ double VeltraneTopic::pGetOptionSubTotal(int16_t optionID, int16_t attributeID) 
 {
     pCheckOption(optionID, "pGetOptionSubTotal");
     pCheckAttribute(attributeID, "pGetOptionSubTotal");
-    double rating = m_options[optionID].Ratings[attributeID];
-    if (m_invertWeights)
-        rating = 1 - rating;
-    return pGetWeighting(attributeID, true, true) * rating;
+    return ScoreMatrix::Of(*this).Share(optionID, attributeID);
 }
 
 double VeltraneTopic::GetScore(int16_t optionID) const
 {
     pCheckOption(optionID, "GetScore");
-    double score = 0;
-    for (int16_t attribute = 0; attribute < TotalAttributes(); ++attribute)
-        score += pGetOptionSubTotal(optionID, attribute);
-    return pRound(score);
+    return pRound(ScoreMatrix::Of(*this).Score(optionID));
 }
 
 void VeltraneTopic::OutputDebugInfo() const
@@ -384,6 +383,65 @@ void VeltraneTopic::OutputDebugInfo() const
     }
     for (int16_t i = 0; i < TotalOptions(); ++i)
         qCDebug(lcVeltraneTopic).noquote() << QStringLiteral("  Option %1 \"%2\"").arg(i).arg(GetOptionName(i));
+}
+
+void VeltraneTopic::SetMethodInputs(const WeightingMethodInputs &inputs)
+{
+    if (inputs.Kind != WeightingMethodInputs::Method::None && inputs.Count() != TotalAttributes())
+        throw VeltraneError(ErrInvalidProcedureCall, ErrorSource("VeltraneTopic"),
+                            QStringLiteral("The weighting method's answers are for %1 attributes; the topic has %2.")
+                                .arg(inputs.Count())
+                                .arg(TotalAttributes()));
+    inputs.Weights(); // raises when the answers break the method's rules
+    // Only the applied method's answers are kept, so that equal answers compare equal.
+    WeightingMethodInputs kept;
+    kept.Kind = inputs.Kind;
+    if (inputs.Kind == WeightingMethodInputs::Method::Rank)
+        kept.Ranks = inputs.Ranks;
+    else if (inputs.Kind == WeightingMethodInputs::Method::Swing)
+        kept.Points = inputs.Points;
+    else if (inputs.Kind == WeightingMethodInputs::Method::Compare) {
+        // Below the diagonal exactly the reciprocals of the judgements above it, as a
+        // topic file gives them back.
+        kept.Judgements = inputs.Judgements;
+        for (qsizetype i = 0; i < kept.Judgements.size(); ++i)
+            for (qsizetype j = 0; j <= i; ++j)
+                kept.Judgements[i][j] = i == j ? 1 : 1 / kept.Judgements[j][i];
+    }
+    m_methodInputs = kept;
+}
+
+void VeltraneTopic::ApplyWeightingMethod(const WeightingMethodInputs &inputs)
+{
+    VeltraneTopic applied = *this;
+    applied.SetMethodInputs(inputs);
+    const QList<double> weights = applied.m_methodInputs.Weights();
+    for (qsizetype i = 0; i < weights.size(); ++i)
+        applied.pSetWeighting(int16_t(i), std::clamp(weights[i], 0.0, 1.0), false);
+    *this = std::move(applied);
+}
+
+bool VeltraneTopic::WeightingsMatchMethod() const
+{
+    if (m_methodInputs.Kind == WeightingMethodInputs::Method::None)
+        return false;
+    const QList<double> weights = m_methodInputs.Weights();
+    // Apply stores every weighting rounded; a topic file holds them as they read,
+    // normalised or not.
+    QList<double> stored;
+    double sum = 0;
+    for (double weight : weights)
+        sum += stored.emplace_back(pRound(std::clamp(weight, 0.0, 1.0)));
+    QList<double> normalised;
+    for (double weight : stored)
+        normalised.append(pRound(NormalisedShare(weight, sum, stored.size())));
+    const auto holds = [this](const QList<double> &values) {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            if (m_attributes[i].Weighting != values[i])
+                return false;
+        return true;
+    };
+    return holds(stored) || holds(normalised);
 }
 
 double VeltraneTopic::pRound(double value) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AttributeScale.h"
+#include "WeightingMethodInputs.h"
 
 #include <QList>
 #include <QLoggingCategory>
@@ -120,6 +121,18 @@ public:
 
     void OutputDebugInfo() const;
 
+    // The answers to the weighting method applied last; Kind None when none was. They must
+    // be for as many attributes as the topic has and give weightings, else the
+    // invalid-procedure-call error is raised and nothing changes.
+    const WeightingMethodInputs &MethodInputs() const { return m_methodInputs; }
+    void SetMethodInputs(const WeightingMethodInputs &inputs);
+    // Stores the weightings the answers give, each on its own (so they are kept exactly,
+    // normalising or not), and keeps the answers. Checked first: bad answers change nothing.
+    void ApplyWeightingMethod(const WeightingMethodInputs &inputs);
+    // Whether the stored weightings are still what the method gave, as Apply stored them
+    // or as a topic file wrote them (rounded, normalised or not); false without a method.
+    bool WeightingsMatchMethod() const;
+
     // Every stored value alike, unrounded.
     bool operator==(const VeltraneTopic &) const = default;
 
@@ -129,6 +142,8 @@ public:
     static double NormalisedShare(double weighting, double sum, qsizetype count);
 
 private:
+    friend struct ScoreMatrix;
+
     double pGetWeighting(int16_t attributeID, bool normalised, bool noRound) const;
     double pRound(double value) const;
 
@@ -146,4 +161,5 @@ private:
     double m_weightingSpread = DefaultSpread;
     QList<TopicAttribute> m_attributes;
     QList<TopicOption> m_options;
+    WeightingMethodInputs m_methodInputs;
 };

@@ -39,23 +39,27 @@ TEST(CSVFile, SplitsAtCommasWithoutATrailingEmptyCell)
     EXPECT_EQ(csv.Columns(), 3);
 }
 
-TEST(CSVFile, QuotedCellsHoldCommasAndKeepDoubledQuotes)
+TEST(CSVFile, QuotedCellsHoldCommasQuotesAndLineBreaks)
 {
-    const CSVFile csv = loaded("\"x,y\",z\n\"say \"\"hi\"\"\",b\n\"open,a\n\"a\"b,c\nq\"x,\"y\"\n");
+    const CSVFile csv = loaded("\"x,y\",z\n\"say \"\"hi, you\"\"\",b\n\"open,a\n\"a\"b,c\nq\"x,\"y\"\n\"\"\"\",\"a\"\"\"\n");
     EXPECT_EQ(rowOf(csv, 0), QStringList({"x,y", "z"}));
-    EXPECT_EQ(rowOf(csv, 1), QStringList({"say \"\"hi\"\"", "b"}));
+    // A doubled quote inside a quoted cell is one quote and does not end the cell.
+    EXPECT_EQ(rowOf(csv, 1), QStringList({"say \"hi, you\"", "b"}));
     EXPECT_EQ(rowOf(csv, 2), QStringList({"\"open,a"}));
-    // The first quote after the opening one closes the cell, whatever follows.
+    // A single quote closes the cell, whatever follows; quotes outside quoted cells stay.
     EXPECT_EQ(rowOf(csv, 3), QStringList({"\"a\"b", "c"}));
     EXPECT_EQ(rowOf(loaded("\"a\"b,\"c,d\"\n"), 0), QStringList({"\"a\"b", "c,d"}));
     EXPECT_EQ(rowOf(csv, 4), QStringList({"q\"x", "y"}));
-}
+    EXPECT_EQ(rowOf(csv, 5), QStringList({"\"", "a\""}));
 
-TEST(CSVFile, DoubledQuoteInsideAQuotedFirstFieldStays)
-{
-    const CSVFile csv = loaded("\"\"\"\",next\n\"a\"\"\",b\n");
-    EXPECT_EQ(rowOf(csv, 0), QStringList({"\"\"", "next"}));
-    EXPECT_EQ(rowOf(csv, 1), QStringList({"a\"\"", "b"}));
+    // A line break inside quotes belongs to the cell when the closing quote ends the cell.
+    const CSVFile breaks = loaded("\"two\r\nlines\",\"x\ny\"\r\nnext\r\n\"stray\nab\"c,d\n\"open\n");
+    ASSERT_EQ(breaks.Rows(), 5);
+    EXPECT_EQ(rowOf(breaks, 0), QStringList({"two\r\nlines", "x\ny"}));
+    EXPECT_EQ(rowOf(breaks, 1), QStringList({"next"}));
+    EXPECT_EQ(rowOf(breaks, 2), QStringList({"\"stray"}));
+    EXPECT_EQ(rowOf(breaks, 3), QStringList({"ab\"c", "d"}));
+    EXPECT_EQ(rowOf(breaks, 4), QStringList({"\"open"}));
 }
 
 TEST(CSVFile, EmptyLinesAndOutOfRangeIndexes)

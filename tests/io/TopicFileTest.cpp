@@ -303,6 +303,47 @@ TEST(TopicFile, HandEditedSpreadsOutsideTheRangeOrNotNumbersGiveTheLoadErrorMess
                                "Invalid rating spread supplied to SetRatingSpread().");
 }
 
+TEST(TopicFile, NotesAreWrittenAfterTheNameAndReadBackWhole)
+{
+    ParametersGuard guard;
+    ScratchFolder folder;
+    MsgBoxRecorder boxes;
+    // A one-line note stays readable in the file; anything the reader would trim, cut or
+    // split goes between quotes, escaped. Nothing else in the file changes.
+    const QList<std::pair<QString, QByteArray>> cases = {
+        {"Bought in May", "Bought in May"},
+        {"C:\\cars\\new", "C:\\cars\\new"},
+        {"first\nsecond\r\nthird", "\"first\\nsecond\\r\\nthird\""},
+        {"  cheap; but slow\t", "\"  cheap\\u003b but slow\\t\""},
+        {"\"quoted\"", "\"\"quoted\"\""},
+        {QString("bell \a nul ") + QChar(0) + QChar(0xD800) + " \\n", "\"bell \\u0007 nul \\u0000\\ud800 \\\\n\""},
+        {QString::fromUtf8("caf\u00e9 \U0001F697"), "caf\xc3\xa9 \xf0\x9f\x9a\x97"},
+    };
+    for (const auto &[notes, value] : cases) {
+        auto topic = CarTopic();
+        topic->SetDescription(notes);
+        ASSERT_TRUE(SaveTopicFile(folder.path("notes.vtp"), *topic));
+        EXPECT_EQ(ScratchFolder::read(folder.path("notes.vtp")),
+                  carFileWith("Name=Choosing a car\r\n", "Name=Choosing a car\r\nDescription=" + value + "\r\n"));
+        auto again = std::make_shared<VeltraneTopic>();
+        ASSERT_TRUE(LoadTopicFile(folder.path("notes.vtp"), again));
+        EXPECT_EQ(again->Description(), notes);
+        EXPECT_EQ(TopicSummary(*again), TopicSummary(*topic));
+    }
+
+    // A megabyte of notes with every control character comes back whole.
+    QString large;
+    for (int i = 0; large.size() < 1024 * 1024; ++i)
+        large += QChar(char16_t(i % 0x80)) + QStringLiteral("line %1;\n").arg(i);
+    auto topic = CarTopic();
+    topic->SetDescription(large);
+    ASSERT_TRUE(SaveTopicFile(folder.path("large.vtp"), *topic));
+    auto again = std::make_shared<VeltraneTopic>();
+    ASSERT_TRUE(LoadTopicFile(folder.path("large.vtp"), again));
+    EXPECT_TRUE(again->Description() == large);
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+}
+
 TEST(TopicFile, ScalesValuesAndDirectionsAreWrittenBesideTheDesignKeysAndReadBack)
 {
     ParametersGuard guard;
