@@ -313,7 +313,7 @@ bool SaveTopicAs(const VeltraneTopic &topic)
             windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
         return false;
     }
-    if (extension == u".pdf") {
+    if (fileName.right(4) == u".pdf") {
         // Like a screenshot, a report is no save of the topic.
         if (windowHooks().saveReport)
             windowHooks().saveReport(fileName, topic);
