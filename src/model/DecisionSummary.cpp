@@ -51,10 +51,19 @@ QString DecisionSentence(const VeltraneTopic &topic, const DecisionSummary &summ
 }
 
 QString ClosestChangeSentence(const VeltraneTopic &topic, const std::optional<SliderChange> &change,
-                              const NumberText &number)
+                              const NumberText &number, const ValueText &value)
 {
     if (!change)
         return QStringLiteral("No single slider move makes another option best.");
+    if (value && !change->IsWeighting && topic.HasValue(change->OptionID, change->AttributeID)) {
+        const AttributeScale scale = topic.GetScale(change->AttributeID);
+        const double from = topic.GetValue(change->OptionID, change->AttributeID);
+        const double to = ValueFunction::ValueOf(scale, change->To);
+        return QStringLiteral("The smallest change that makes another option best: %1's %2 from %3 %4 to %5 (%6).")
+            .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID),
+                 value(from, scale.Unit), to < from ? QStringLiteral("down") : QStringLiteral("up"),
+                 value(to, scale.Unit), topic.GetOptionName(change->NewLeader));
+    }
     const QString slider = change->IsWeighting
                                ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
                                : QStringLiteral("%1's %2 rating")

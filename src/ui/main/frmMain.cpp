@@ -10,6 +10,7 @@
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
+#include "ui/measures/frmMeasurements.h"
 #include "ui/main/AccessibleWidgets.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
@@ -310,6 +311,7 @@ void frmMain::InstallWindowHooks()
     // The settings dialog puts itself in place of the window for as long as it is loaded.
     hooks.dialogOwner = []() -> QObject * { return frmMain::Instance(); };
     InstallScreenshotHook();
+    hooks.chooseMeasurements = frmMeasurements::Choose;
 }
 
 void frmMain::Form_Load()

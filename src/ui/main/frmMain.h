@@ -2,6 +2,7 @@
 
 #include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
+#include "model/AttributeScale.h"
 #include "model/TopicHistory.h"
 #include "model/TopicStability.h"
 #include "ui/settings/SettingsDialogOwner.h"
@@ -232,6 +233,20 @@ public:
     void SetSpread(bool Weighting, double Spread, bool StepEnds);
     // The tooltip of a slider with that stable range, the leader named.
     static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
+
+    // ---- Measured values (frmMain_Measures.cpp) ------------------------------------------
+    // The same for the rating slider of a cell with a measured value, told in its unit.
+    static QString MeasuredRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range,
+                                     int16_t OptionID, int16_t AttributeID);
+    // What a rating label shows: the measured value in its unit, else the rating.
+    static QString RatingCaption(const VeltraneTopic &topic, int16_t OptionID, int16_t AttributeID);
+    // "Measure in units…": the attribute's scale dialog; what it changes is one undo step.
+    void MeasureAttribute(int16_t AttributeID);
+    // Applies what the scale dialog chose (no scale: rated by hand, lower better or not).
+    void ApplyMeasure(int16_t AttributeID, const std::optional<AttributeScale> &Scale, bool LowerBetter);
+    // The marks beside the attribute names and the tooltips of measured cells; run at the
+    // end of every refresh.
+    void ShowMeasures();
     // Shows the analysis window (also F9).
     void btnAnalysis_Click();
 
@@ -397,6 +412,14 @@ private:
     int KeyMoveBurst = 0;
     void SliderAdjustmentEnded(bool Weighting, int16_t Index, bool ByKey);
     void ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore);
+
+    // The marks beside the attribute names; made on first use.
+    class AttributeMarks *Marks = nullptr;
+    // A typed value of a cell on a measured attribute goes in as a value: true when the
+    // caption change was one of these (and is handled).
+    bool StoreMeasuredCaption(int16_t Index);
+    // How much narrower an attribute's name is fitted to leave room for its mark.
+    int MarkRoom(int16_t AttributeID) const;
 
     // Re-entry guards of the caption-change handlers.
     bool InTitleChange = false;
