@@ -96,7 +96,7 @@ int Main(int argc, char **argv)
     }
 
     ProgramSettings::ReadDisplaySettings();
-    TopicChanged = false;
+    SetTopicChanged(false);
     CurrentTopic = std::make_shared<VeltraneTopic>();
     CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
     MaxOptions = ShownLimit;
@@ -175,7 +175,7 @@ void MarkTopicChanged()
 {
     const WindowHooks &hooks = windowHooks();
     if (!(hooks.mainWindowIsLoading && hooks.mainWindowIsLoading()))
-        modParameters::TopicChanged = true;
+        modParameters::SetTopicChanged(true);
 }
 
 bool SaveProgramSettings()

@@ -213,7 +213,7 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
         ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
         return false;
     }
-    modParameters::TopicChanged = false;
+    modParameters::SetTopicChanged(false);
     return true;
 }
 
@@ -330,7 +330,7 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     // A topic made from a table has not been saved anywhere yet.
     const bool made = MeasurementImport::ImportTableOfMeasurements(*chosen, topic);
     if (made)
-        modParameters::TopicChanged = true;
+        modParameters::SetTopicChanged(true);
     return made;
 }
 
@@ -340,7 +340,7 @@ bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
     const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
                                                                   : LoadTopicFile(fileName, topic);
     if (loaded)
-        modParameters::TopicChanged = false;
+        modParameters::SetTopicChanged(false);
     return loaded;
 }
 

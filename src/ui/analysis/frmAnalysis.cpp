@@ -2,15 +2,14 @@
 #include "frmAnalysis.h"
 
 #include "AnalysisArt.h"
+#include "AnalysisView.h"
 #include "ConfidenceRunner.h"
 #include "ConfidenceView.h"
 #include "ContributionChart.h"
 #include "SensitivityChart.h"
 #include "gfx/modFormElements.h"
-#include "io/modParameters.h"
 
 #include <QKeyEvent>
-#include <QMetaMethod>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -22,11 +21,11 @@ constexpr int Margin = 8;
 
 } // namespace
 
-frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(owner)
+frmAnalysis::frmAnalysis(QWidget *owner, const QString &programTitle, ConfidenceRunner *runner) : PictureBox(owner)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmAnalysis"));
-    setWindowTitle(QStringLiteral("How sure is the decision? - ") + modParameters::ProductTitle);
+    setWindowTitle(QStringLiteral("How sure is the decision? - ") + programTitle);
     if (owner)
         setWindowIcon(owner->windowIcon());
     setFont(AnalysisArt::Face(8.25, false));
@@ -52,9 +51,10 @@ frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(
     placeControls();
 }
 
-int frmAnalysis::AddView(QWidget *view, const QString &caption)
+int frmAnalysis::AddView(AnalysisView *view, const QString &caption)
 {
-    m_views->addWidget(view);
+    m_views->addWidget(&view->Widget());
+    m_viewList.append(view);
     const int index = tabViews->addTab(caption);
     placeControls();
     return index;
@@ -70,7 +70,7 @@ void frmAnalysis::ShowView(int index)
     }
     m_views->setCurrentIndex(index);
     if (isVisible())
-        refreshView(m_views->currentWidget());
+        refreshView(index);
 }
 
 int frmAnalysis::CurrentViewIndex() const
@@ -83,22 +83,17 @@ QWidget *frmAnalysis::CurrentView() const
     return m_views->currentWidget();
 }
 
-void frmAnalysis::Refresh()
+void frmAnalysis::Refresh(const VeltraneTopic &topic)
 {
+    m_topic = topic;
     if (isVisible())
-        refreshView(m_views->currentWidget());
+        refreshView(m_views->currentIndex());
 }
 
-void frmAnalysis::refreshView(QWidget *view)
+void frmAnalysis::refreshView(int index)
 {
-    if (!view)
-        return;
-    const QMetaObject *meta = view->metaObject();
-    const int refresh = meta->indexOfMethod("Refresh()");
-    if (refresh >= 0)
-        meta->method(refresh).invoke(view, Qt::DirectConnection);
-    else
-        view->update();
+    if (m_topic && index >= 0 && index < m_viewList.size())
+        m_viewList[index]->Refresh(*m_topic);
 }
 
 void frmAnalysis::placeControls()
@@ -118,7 +113,7 @@ void frmAnalysis::resizeEvent(QResizeEvent *event)
 void frmAnalysis::showEvent(QShowEvent *event)
 {
     PictureBox::showEvent(event);
-    refreshView(m_views->currentWidget());
+    refreshView(m_views->currentIndex());
 }
 
 void frmAnalysis::keyPressEvent(QKeyEvent *event)

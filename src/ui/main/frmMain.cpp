@@ -10,6 +10,7 @@
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/main/AccessibleWidgets.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
 #include "ui/main/MeterSlider.h"
@@ -125,6 +126,7 @@ frmMain::frmMain(QWidget *parent) : PictureBox(parent)
     // The window's own font, which the value labels use.
     setFont(frmMainFonts::Comic(8.25, false));
 
+    Insight = new DecisionInsight(*this, Document);
     CreateFixedControls();
     InitEditing();
     InitCommands();

@@ -12,6 +12,7 @@
 #include "ui/analysis/ContributionChart.h"
 #include "ui/analysis/SensitivityChart.h"
 #include "ui/analysis/frmAnalysis.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
@@ -57,7 +58,7 @@ protected:
         WindowDriver::Activate(*window);
         QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
         window->Form_KeyDown(&f9);
-        return *window->Analysis;
+        return *window->Insight->Analysis();
     }
 
     // Lets the background count finish; the figures shown, if any.
@@ -155,7 +156,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     WindowDriver::Activate(*window);
     QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
     ASSERT_TRUE(window->Form_KeyDown(&f9));
-    frmAnalysis *analysis = window->Analysis;
+    frmAnalysis *analysis = window->Insight->Analysis();
     ASSERT_TRUE(analysis && analysis->isVisible());
     EXPECT_EQ(analysis->tabViews->tabText(0), "Sensitivity");
     EXPECT_EQ(analysis->tabViews->tabText(1), "Contributions");
@@ -201,7 +202,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_TRUE(boxes.prompts().isEmpty());
     EXPECT_FALSE(analysis->isVisible());
     window->Form_KeyDown(&f9);
-    EXPECT_EQ(window->Analysis, analysis);
+    EXPECT_EQ(window->Insight->Analysis(), analysis);
 }
 
 TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
@@ -213,7 +214,7 @@ TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
     analysis.ShowView(2);
     EXPECT_EQ(analysis.tabViews->tabText(2), "Confidence");
     ConfidenceView &view = *analysis.Chances;
-    ConfidenceRunner &runner = window->ConfidenceFigures();
+    ConfidenceRunner &runner = window->Insight->Figures();
 
     std::optional<Confidence> shown = Settled(runner, view);
     ASSERT_TRUE(shown);
@@ -259,7 +260,7 @@ TEST_F(StabilityWindowTest, OnlyTheFiguresOfTheNewestStateAreShown)
     frmAnalysis &analysis = OpenAnalysis();
     analysis.ShowView(2);
     ConfidenceView &view = *analysis.Chances;
-    ConfidenceRunner &runner = window->ConfidenceFigures();
+    ConfidenceRunner &runner = window->Insight->Figures();
     Settled(runner, view);
 
     // Whenever figures arrive, they are those of the topic as it stands.
