@@ -1,6 +1,8 @@
 // Loads arbitrary bytes as a topic file. A load must never crash; a failed load leaves the
 // topic as it was; a loaded topic keeps to the limits and ranges and survives being saved
-// and loaded again unchanged, spreads included; 100 draws of its confidence figures add up;
+// and loaded again unchanged, spreads and weighting-method answers included; the answers
+// are for its attributes and give weightings that add up to 1; 100 draws of its confidence
+// figures add up;
 // every stability range, crossover and closest change is finite, within 0..1 and holds the
 // value as it stands. Notes of any content, the input read as UTF-16 included, come back
 // whole from a save.
@@ -64,6 +66,26 @@ void checkStability(const VeltraneTopic &topic)
             std::abort();
 }
 
+void checkMethodInputs(const VeltraneTopic &topic)
+{
+    const WeightingMethodInputs &inputs = topic.MethodInputs();
+    if (inputs.Kind == WeightingMethodInputs::Method::None) {
+        if (inputs != WeightingMethodInputs() || topic.WeightingsMatchMethod())
+            std::abort();
+        return;
+    }
+    if (inputs.Count() != topic.TotalAttributes())
+        std::abort();
+    double sum = 0;
+    for (double weight : inputs.Weights()) {
+        if (!isUnit(weight))
+            std::abort();
+        sum += weight;
+    }
+    if (!(std::abs(sum - 1) < 1e-9))
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -92,12 +114,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
 
     checkStability(*topic);
+    checkMethodInputs(*topic);
 
     topic->SetNormaliseWeights(false);
     const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);
     auto again = std::make_shared<VeltraneTopic>();
     if (!modLoadSave::SaveTopicFile(saved, *topic) || !modLoadSave::LoadTopicFile(saved, again)
-        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic) || again->Description() != topic->Description())
+        || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic) || again->Description() != topic->Description()
+        || again->MethodInputs() != topic->MethodInputs()
+        || again->WeightingsMatchMethod() != topic->WeightingsMatchMethod())
         std::abort();
     return 0;
 }

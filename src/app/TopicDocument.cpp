@@ -44,18 +44,18 @@ bool TopicDocument::Record(const QString &description, const QString &mergeKey)
 
 bool TopicDocument::Undo()
 {
-    VeltraneTopic *topic = Current();
-    if (!topic || !m_history.Undo(*topic))
-        return false;
-    FollowHistory();
-    emit Changed(Everything);
-    return true;
+    return Step(&TopicHistory::Undo);
 }
 
 bool TopicDocument::Redo()
 {
+    return Step(&TopicHistory::Redo);
+}
+
+bool TopicDocument::Step(bool (TopicHistory::*step)(VeltraneTopic &))
+{
     VeltraneTopic *topic = Current();
-    if (!topic || !m_history.Redo(*topic))
+    if (!topic || !(m_history.*step)(*topic))
         return false;
     FollowHistory();
     emit Changed(Everything);

@@ -29,7 +29,8 @@ public:
         Spreads = 0x08,   // how far ratings and weightings may be off
         Settings = 0x10,  // inverted or normalised weightings, the display form
         Replaced = 0x20,  // a new, loaded or imported topic
-        Everything = 0x3f
+        Notes = 0x40,     // the topic's notes
+        Everything = 0x7f
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -68,6 +69,7 @@ signals:
 
 private:
     VeltraneTopic *Current();
+    bool Step(bool (TopicHistory::*step)(VeltraneTopic &));
 
     TopicHistory m_history;
 };

@@ -29,7 +29,8 @@ constexpr int32_t MeasurementsFilterIndex = 3;
 // Both kinds in one list as well, so that neither is hidden behind the other.
 const QString OpenFilter = TopicAndCsvFilter + MeasurementsFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
-    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp")
+    + QStringLiteral("|Decision report (*.pdf)|*.pdf");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
 constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
 
@@ -312,6 +313,12 @@ bool SaveTopicAs(const VeltraneTopic &topic)
             windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
         return false;
     }
+    if (type == FileType::PdfReport) {
+        // Like a screenshot, a report is no save of the topic.
+        if (windowHooks().saveReport)
+            windowHooks().saveReport(fileName, topic);
+        return false;
+    }
     return SaveTopicFile(fileName, topic);
 }
 
@@ -355,6 +362,8 @@ FileType FileTypeOf(const QString &fileName)
         return FileType::JpegImage;
     if (extension == u".bmp")
         return FileType::BitmapImage;
+    if (extension == u".pdf")
+        return FileType::PdfReport;
     return FileType::Other;
 }
 

@@ -47,8 +47,6 @@ public:
 
     // The current state is the one in the topic file (loaded or saved).
     void MarkClean() { m_clean = m_current; }
-    // No state is the one in a file any more (one was never saved).
-    void ForgetClean() { m_clean = -1; }
     bool IsClean() const { return m_current == m_clean; }
 
     qsizetype UndoSteps() const { return m_current; }

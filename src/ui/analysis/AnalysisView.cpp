@@ -12,11 +12,11 @@ void AnalysisView::Render(QPainter &painter, QSize size)
     painter.save();
     if (widget.isVisible()) {
         painter.scale(double(size.width()) / widget.width(), double(size.height()) / widget.height());
-        widget.render(&painter);
+        widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     } else {
         const QSize before = widget.size();
         widget.resize(size);
-        widget.render(&painter);
+        widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
         widget.resize(before);
     }
     painter.restore();

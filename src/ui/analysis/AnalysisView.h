@@ -22,8 +22,8 @@ public:
     virtual QWidget &Widget() = 0;
 
     // Draws the view, as the last Refresh left it, onto the painter's device (an image, a
-    // printer, a PDF page) in a box of that size at the painter's origin: a view that is
-    // not on the screen is laid out at that size for the drawing; one on the screen is
-    // drawn at its own size, scaled to fit.
+    // printer, a PDF page) in a box of that size at the painter's origin, without the
+    // window's background: a view that is not on the screen is laid out at that size for
+    // the drawing; one on the screen is drawn at its own size, scaled to fit.
     void Render(QPainter &painter, QSize size);
 };

@@ -4,6 +4,7 @@
 #include "app/TopicDocument.h"
 #include "frmMain.h"
 #include "io/modParameters.h"
+#include "model/DecisionSummary.h"
 #include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
@@ -86,18 +87,7 @@ QString DecisionInsight::GoldBarToolTip(const VeltraneTopic &topic, const TopicR
                               : QStringLiteral("Level with %1; the first in the list counts as best.")
                                     .arg(topic.GetOptionName(runnerUp));
 
-    if (!change) {
-        text += QStringLiteral(" No single slider move makes another option best.");
-    } else {
-        const QString slider = change->IsWeighting
-                                   ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
-                                   : QStringLiteral("%1's %2 rating")
-                                         .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
-        text += QStringLiteral(" The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-                    .arg(slider, DisplayNumberText(change->From),
-                         change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-                         DisplayNumberText(change->To), topic.GetOptionName(change->NewLeader));
-    }
+    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, DisplayNumberText);
     if (figures && figures->Best.size() == topic.TotalOptions()) {
         text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
                     .arg(DisplayChanceText(figures->Best[leader]), DisplayCountText(figures->Draws),

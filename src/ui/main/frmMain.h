@@ -278,6 +278,8 @@ public:
     // happens with nothing to undo (redo), while a dialog is open, or while one runs.
     void Undo();
     void Redo();
+    // Opens the topic's notes (frmMain_Notes.cpp); OK with changed notes is one step.
+    void EditNotes();
     // After the save command: a topic that counts as saved is the clean state.
     void NoteSaved();
     // A name in a step's description: quoted, a long one cut short.
