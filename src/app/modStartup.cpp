@@ -108,9 +108,13 @@ int Main(int argc, char **argv)
     }
 
     ProgramSettings::ReadDisplaySettings();
+<<<<<<< HEAD
     ProgramSettings::ReadRecentTopics();
     ProgramSettings::ReadAnalysisPlacement();
     TopicChanged = false;
+=======
+    SetTopicChanged(false);
+>>>>>>> i22
     CurrentTopic = std::make_shared<VeltraneTopic>();
     CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
     MaxOptions = ShownLimit;
@@ -189,7 +193,7 @@ void MarkTopicChanged()
 {
     const WindowHooks &hooks = windowHooks();
     if (!(hooks.mainWindowIsLoading && hooks.mainWindowIsLoading()))
-        modParameters::TopicChanged = true;
+        modParameters::SetTopicChanged(true);
 }
 
 bool SaveProgramSettings()

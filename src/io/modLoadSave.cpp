@@ -215,7 +215,7 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
         ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
         return false;
     }
-    modParameters::TopicChanged = false;
+    modParameters::SetTopicChanged(false);
     return true;
 }
 
@@ -339,7 +339,7 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     // A topic made from a table has not been saved anywhere yet.
     const bool made = MeasurementImport::ImportTableOfMeasurements(*chosen, topic);
     if (made)
-        modParameters::TopicChanged = true;
+        modParameters::SetTopicChanged(true);
     return made;
 }
 
@@ -348,10 +348,15 @@ bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
     beforeOpening(fileName);
     const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
                                                                   : LoadTopicFile(fileName, topic);
+<<<<<<< HEAD
     if (loaded) {
         modParameters::TopicChanged = false;
         RecentTopics::Note(fileName);
     }
+=======
+    if (loaded)
+        modParameters::SetTopicChanged(false);
+>>>>>>> i22
     return loaded;
 }
 

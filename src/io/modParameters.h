@@ -20,6 +20,12 @@ inline const QString AppVersion = QStringLiteral(VELTRANE_VERSION_TEXT);
 
 inline std::shared_ptr<VeltraneTopic> CurrentTopic;
 inline bool TopicChanged = false;
+// The one writer of TopicChanged: every module that marks or clears it calls this (the
+// open topic's document keeps it in step with its history).
+inline void SetTopicChanged(bool changed)
+{
+    TopicChanged = changed;
+}
 inline bool IsStarting = false;
 
 // The most options, and the most attributes, the main window can show.

@@ -2,7 +2,6 @@
 #include "SensitivityChart.h"
 
 #include "AnalysisArt.h"
-#include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/VeltraneError.h"
 #include "ui/support/DisplayNumber.h"
@@ -99,7 +98,7 @@ void SensitivityChart::SetAttribute(int16_t attributeID)
     if (attributeID == m_attribute)
         return;
     m_attribute = attributeID;
-    Refresh();
+    refresh();
 }
 
 void SensitivityChart::syncAttributeBox(const QStringList &names)
@@ -116,19 +115,24 @@ void SensitivityChart::syncAttributeBox(const QStringList &names)
     cboAttribute->adjustSize();
 }
 
-void SensitivityChart::Refresh()
+void SensitivityChart::Refresh(const VeltraneTopic &topic)
+{
+    m_topic = topic;
+    refresh();
+}
+
+void SensitivityChart::refresh()
 {
     m_samples.clear();
     m_scores.clear();
     m_crossovers.clear();
     m_optionNames.clear();
     m_leaderNow = -1;
-    const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
-    if (!keep || keep->TotalAttributes() == 0 || keep->TotalOptions() == 0) {
+    if (!m_topic || m_topic->TotalAttributes() == 0 || m_topic->TotalOptions() == 0) {
         m_pacer->Request();
         return;
     }
-    const VeltraneTopic &topic = *keep;
+    const VeltraneTopic &topic = *m_topic;
     m_attribute = std::clamp<int16_t>(m_attribute, 0, int16_t(topic.TotalAttributes() - 1));
 
     QStringList attributes;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AnalysisView.h"
 #include "FramePacer.h"
 #include "model/TopicStability.h"
+#include "model/VeltraneTopic.h"
 
 #include <QList>
 #include <QRectF>
@@ -10,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +22,7 @@ class QComboBox;
 // right end; the best option's stretch underlaid in the gold of the best score; the
 // current weighting as a dashed vertical line; every change of leader marked with its
 // value. The attribute is picked in the box at the top.
-class SensitivityChart : public QWidget
+class SensitivityChart : public QWidget, public AnalysisView
 {
     Q_OBJECT
 
@@ -30,8 +33,9 @@ public:
     int16_t Attribute() const { return m_attribute; }
     void SetAttribute(int16_t attributeID);
 
-    // Re-reads the current topic: names, the lines, the crossovers.
-    Q_INVOKABLE void Refresh();
+    // Names, the lines and the crossovers of the topic.
+    void Refresh(const VeltraneTopic &topic) override;
+    QWidget &Widget() override { return *this; }
 
     // What is drawn, for the tests and the benchmark.
     double CurrentWeighting() const { return m_current; }
@@ -62,6 +66,9 @@ private:
     void syncAttributeBox(const QStringList &names);
     int16_t leaderAt(int sample) const;
 
+    void refresh();
+
+    std::optional<VeltraneTopic> m_topic;
     int16_t m_attribute = 0;
     double m_current = 0;
     QString m_attributeName;

@@ -2,17 +2,16 @@
 #include "frmAnalysis.h"
 
 #include "AnalysisArt.h"
+#include "AnalysisView.h"
 #include "ConfidenceRunner.h"
 #include "ConfidenceView.h"
 #include "ContributionChart.h"
 #include "SensitivityChart.h"
 #include "gfx/modFormElements.h"
-#include "io/modParameters.h"
 #include "ui/support/WindowFit.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMetaMethod>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -27,11 +26,11 @@ constexpr int Margin = 8;
 
 } // namespace
 
-frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(owner)
+frmAnalysis::frmAnalysis(QWidget *owner, const QString &programTitle, ConfidenceRunner *runner) : PictureBox(owner)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmAnalysis"));
-    setWindowTitle(QStringLiteral("How sure is the decision? - ") + modParameters::ProductTitle);
+    setWindowTitle(QStringLiteral("How sure is the decision? - ") + programTitle);
     if (owner)
         setWindowIcon(owner->windowIcon());
     setFont(AnalysisArt::Face(8.25, false));
@@ -57,9 +56,10 @@ frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(
     placeControls();
 }
 
-int frmAnalysis::AddView(QWidget *view, const QString &caption)
+int frmAnalysis::AddView(AnalysisView *view, const QString &caption)
 {
-    m_views->addWidget(view);
+    m_views->addWidget(&view->Widget());
+    m_viewList.append(view);
     const int index = tabViews->addTab(caption);
     placeControls();
     return index;
@@ -75,7 +75,7 @@ void frmAnalysis::ShowView(int index)
     }
     m_views->setCurrentIndex(index);
     if (isVisible())
-        refreshView(m_views->currentWidget());
+        refreshView(index);
 }
 
 int frmAnalysis::CurrentViewIndex() const
@@ -88,22 +88,17 @@ QWidget *frmAnalysis::CurrentView() const
     return m_views->currentWidget();
 }
 
-void frmAnalysis::Refresh()
+void frmAnalysis::Refresh(const VeltraneTopic &topic)
 {
+    m_topic = topic;
     if (isVisible())
-        refreshView(m_views->currentWidget());
+        refreshView(m_views->currentIndex());
 }
 
-void frmAnalysis::refreshView(QWidget *view)
+void frmAnalysis::refreshView(int index)
 {
-    if (!view)
-        return;
-    const QMetaObject *meta = view->metaObject();
-    const int refresh = meta->indexOfMethod("Refresh()");
-    if (refresh >= 0)
-        meta->method(refresh).invoke(view, Qt::DirectConnection);
-    else
-        view->update();
+    if (m_topic && index >= 0 && index < m_viewList.size())
+        m_viewList[index]->Refresh(*m_topic);
 }
 
 void frmAnalysis::placeControls()
@@ -113,21 +108,20 @@ void frmAnalysis::placeControls()
     m_views->setGeometry(Margin, Margin + tabs.height(), width() - 2 * Margin, height() - 2 * Margin - tabs.height());
 }
 
-void frmAnalysis::ShowBeside(const QWidget &main)
+void frmAnalysis::ShowBeside(const QWidget &main, const QRect &stored)
 {
     if (!m_placed) {
-        using namespace modParameters;
         const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->availableGeometry() : QRect();
         const double twips = 15 * devicePixelRatioF();
         // The frame the window manager will add is not known before the first show: the
         // main window's stands in for it.
         const QSize frame = main.frameGeometry().size() - main.size();
-        if (AnalysisWidth > 0) {
-            const QSize inner(int(std::lround(AnalysisWidth / twips)), int(std::lround(AnalysisHeight / twips)));
-            const QRect stored(QPoint(int(std::lround(AnalysisLeft / twips)), int(std::lround(AnalysisTop / twips))),
-                               inner + frame);
-            const QRect fitted = FitWithin(stored, area);
+        if (stored.width() > 0) {
+            const QSize inner(int(std::lround(stored.width() / twips)), int(std::lround(stored.height() / twips)));
+            const QRect last(QPoint(int(std::lround(stored.left() / twips)), int(std::lround(stored.top() / twips))),
+                             inner + frame);
+            const QRect fitted = FitWithin(last, area);
             resize((fitted.size() - frame).expandedTo(minimumSize()));
             move(fitted.topLeft());
         } else {
@@ -146,10 +140,8 @@ void frmAnalysis::trackPlacement()
         return;
     const double twips = 15 * devicePixelRatioF();
     const QPoint at = frameGeometry().topLeft();
-    modParameters::AnalysisLeft = int32_t(std::lround(at.x() * twips));
-    modParameters::AnalysisTop = int32_t(std::lround(at.y() * twips));
-    modParameters::AnalysisWidth = int32_t(std::lround(width() * twips));
-    modParameters::AnalysisHeight = int32_t(std::lround(height() * twips));
+    emit Placed(QRect(int(std::lround(at.x() * twips)), int(std::lround(at.y() * twips)),
+                      int(std::lround(width() * twips)), int(std::lround(height() * twips))));
 }
 
 void frmAnalysis::moveEvent(QMoveEvent *event)
@@ -169,7 +161,7 @@ void frmAnalysis::resizeEvent(QResizeEvent *event)
 void frmAnalysis::showEvent(QShowEvent *event)
 {
     PictureBox::showEvent(event);
-    refreshView(m_views->currentWidget());
+    refreshView(m_views->currentIndex());
 }
 
 void frmAnalysis::keyPressEvent(QKeyEvent *event)

@@ -12,6 +12,7 @@
 #include "model/VeltraneTopic.h"
 #include "ui/measures/frmMeasurements.h"
 #include "ui/main/AccessibleWidgets.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
 #include "ui/main/MeterSlider.h"
@@ -128,6 +129,7 @@ frmMain::frmMain(QWidget *parent) : PictureBox(parent)
     // The window's own font, which the value labels use.
     setFont(frmMainFonts::Comic(8.25, false));
 
+    Insight = new DecisionInsight(*this, Document);
     CreateFixedControls();
     InitEditing();
     InitCommands();

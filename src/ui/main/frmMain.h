@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/ProgramSettings.h"
+#include "app/TopicDocument.h"
 #include "gfx/PictureBox.h"
 #include "model/AttributeScale.h"
 #include "model/TopicHistory.h"
-#include "model/TopicStability.h"
 #include "ui/settings/SettingsDialogOwner.h"
 
 #include <QElapsedTimer>
@@ -17,10 +17,8 @@
 #include <optional>
 #include <vector>
 
-class ConfidenceRunner;
-struct Confidence;
+class DecisionInsight;
 class ImageButton;
-class frmAnalysis;
 class frmWeightings;
 struct StableRange;
 class VeltraneTopic;
@@ -41,8 +39,9 @@ class QTimer;
 // close), frmMain_Arrays.cpp (control arrays, index mapping, loading mask),
 // frmMain_Layout.cpp (layout and resizing), frmMain_Scores.cpp (score bars, background,
 // hover highlight), frmMain_Values.cpp (value refresh, sliders, caption changes, number
-// conversions), frmMain_Editing.cpp (in-place editing) and frmMain_Commands.cpp
-// (commands and keyboard shortcuts).
+// conversions), frmMain_Editing.cpp (in-place editing), frmMain_Commands.cpp (commands
+// and keyboard shortcuts), frmMain_History.cpp (undo and redo) and frmMain_Capture.cpp
+// (pictures of the window). How sure the decision is belongs to DecisionInsight.
 class frmMain : public PictureBox, public SettingsDialogOwner
 {
     Q_OBJECT
@@ -211,28 +210,9 @@ public:
     // ErrTypeMismatch when the text is not a number.
     static double NormaliseNumericInput(const QVariant &Value);
 
-    // ---- How sure the decision is (frmMain_Stability.cpp) --------------------------------
-    // The analysis window, made on first use; it lives as long as this window.
-    QPointer<frmAnalysis> Analysis;
-    // Marks and tooltips of the sliders and the best score bar, then the analysis window;
-    // run at the end of every refresh. Without ShowStability the marks and tooltips go.
-    void RefreshStability();
-    // The accessible names of the weighting, rating and score sliders, from the topic's names;
-    // namesSource stands for the option names and display form (as the tooltips use them).
-    void NameSliders(const VeltraneTopic &topic, size_t namesSource);
-    // The confidence figures of the topic, counted in the background for the best bar's
-    // tooltip and the analysis window alike; made on first use.
-    ConfidenceRunner &ConfidenceFigures();
-    // The tooltip of the best score bar: the margin over the runner-up and the smallest
-    // single slider move that hands the lead to another option, from the topic's ranges;
-    // with the topic's confidence figures, also how often the leader comes out best.
-    static QString GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &Ranges,
-                                  const Confidence *Figures = nullptr);
-    // A spread slider of the analysis window moved: the topic takes the spread and every
-    // figure follows; a completed move is one undo step.
-    void SetSpread(bool Weighting, double Spread, bool StepEnds);
-    // The tooltip of a slider with that stable range, the leader named.
-    static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
+    // ---- How sure the decision is ---------------------------------------------------------
+    // The slider marks and tooltips, the confidence figures and the analysis window.
+    DecisionInsight *Insight = nullptr;
 
     // ---- Measured values (frmMain_Measures.cpp) ------------------------------------------
     // The same for the rating slider of a cell with a measured value, told in its unit.
@@ -321,8 +301,10 @@ public:
     bool Form_KeyDown(class QKeyEvent *event);
 
     // ---- Undo and redo (frmMain_History.cpp) ------------------------------------------
+    // The open topic with its history and saved state; every change is reported to it.
+    TopicDocument Document;
     // Every step since the current topic was made, loaded or imported.
-    TopicHistory History;
+    const TopicHistory &History = Document.History();
     // Starts the history afresh from the topic as shown: nothing to undo, the clean state.
     void ResetHistory();
     // Records the topic as it stands as one step, unless nothing changed. A step with the
@@ -394,13 +376,6 @@ private:
     bool MaskGradientDue = false;
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
-
-    // The best bar's tooltip, with the confidence line once the figures for the topic are in.
-    void ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show);
-    // What the sliders' accessible names were last made from: they are made again only
-    // after a rename or a rebuild.
-    size_t SliderNamesSource = 0;
-    QPointer<ConfidenceRunner> Figures;
 
     // Set while an undo or redo shows its state: the value labels show the topic's values
     // and write nothing back, so the restored values stay exactly as stored.

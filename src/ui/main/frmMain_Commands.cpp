@@ -9,6 +9,7 @@
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
 #include "support/VeltraneError.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/GeneratedName.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/RecentTopicsMenu.h"
@@ -69,6 +70,7 @@ void removeAndRebuild(frmMain &window, const std::function<void()> &remove, cons
 {
     const bool focused = names[index]->hasFocus();
     remove();
+    window.Document.Report(TopicDocument::Structure);
     window.HighlightControl(nullptr, frmMain::HighlightPlain);
     window.UpdateSliderArrays(false);
     if (focused && !names.empty())
@@ -263,8 +265,7 @@ void frmMain::btnNew_Click()
         fresh->SetRounding(3);
         fresh->SetTotalAttributes(2);
         fresh->SetTotalOptions(2);
-        CurrentTopic = fresh;
-        TopicChanged = false;
+        Document.Replace(fresh, false);
 
         const bool showDialog = ShowSettingsOnNew;
         bool cancelled = false;
@@ -283,8 +284,7 @@ void frmMain::btnNew_Click()
                 UpdateSliderArrays(true);
             }
         } else {
-            CurrentTopic = previous;
-            TopicChanged = previousChanged;
+            Document.Replace(previous, previousChanged);
         }
         EndLoad();
         Form_Resize();
@@ -292,9 +292,14 @@ void frmMain::btnNew_Click()
         // where undoing leads back to.
         if (!cancelled)
             ResetHistory();
-        else if (!TopicChanged)
-            History.MarkClean();
+        else
+            NoteSaved();
     });
+}
+
+void frmMain::btnAnalysis_Click()
+{
+    Insight->ShowAnalysis();
 }
 
 void frmMain::btnLoad_Click()
@@ -357,6 +362,7 @@ void frmMain::btnAddAttribute_Click()
         const QStringList names = namesOf(topic.TotalAttributes(), [&](int16_t j) { return topic.GetAttributeName(j); });
         const QString name = GeneratedName(QStringLiteral("Attribute "), names);
         topic.AddAttribute(name);
+        Document.Report(TopicDocument::Structure);
         UpdateSliderArrays(false);
         RecordStep(QStringLiteral("Add Attribute ") + QuotedName(name));
     });
@@ -370,6 +376,7 @@ void frmMain::btnAddOption_Click()
         const QStringList names = namesOf(topic.TotalOptions(), [&](int16_t i) { return topic.GetOptionName(i); });
         const QString name = GeneratedName(QStringLiteral("Option "), names);
         topic.AddOption(name);
+        Document.Report(TopicDocument::Structure);
         UpdateSliderArrays(false);
         RecordStep(QStringLiteral("Add Option ") + QuotedName(name));
     });

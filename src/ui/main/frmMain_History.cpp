@@ -39,7 +39,7 @@ QString frmMain::QuotedName(const QString &Name)
 
 void frmMain::ResetHistory()
 {
-    History.Clear(*CurrentTopic);
+    Document.Reset();
     KeyMoveSlider.clear();
 }
 
@@ -47,10 +47,7 @@ void frmMain::RecordStep(const QString &Description, const QString &MergeKey)
 {
     if (IsLoading || RestoringState || !CurrentTopic)
         return;
-    History.Record(*CurrentTopic, Description, MergeKey);
-    // Key moves that came back to the saved state leave the topic as saved.
-    if (History.IsClean())
-        TopicChanged = false;
+    Document.Record(Description, MergeKey);
 }
 
 QString frmMain::WeightingStep(int16_t AttributeID) const
@@ -85,8 +82,7 @@ void frmMain::SliderAdjustmentEnded(bool Weighting, int16_t Index, bool ByKey)
 
 void frmMain::NoteSaved()
 {
-    if (!TopicChanged)
-        History.MarkClean();
+    Document.NoteSaved();
 }
 
 void frmMain::Undo()
@@ -95,7 +91,7 @@ void frmMain::Undo()
         return;
     const int16_t attributes = CurrentTopic->TotalAttributes();
     const int16_t options = CurrentTopic->TotalOptions();
-    if (History.Undo(*CurrentTopic))
+    if (Document.Undo())
         ShowRestoredState(attributes, options);
 }
 
@@ -105,7 +101,7 @@ void frmMain::Redo()
         return;
     const int16_t attributes = CurrentTopic->TotalAttributes();
     const int16_t options = CurrentTopic->TotalOptions();
-    if (History.Redo(*CurrentTopic))
+    if (Document.Redo())
         ShowRestoredState(attributes, options);
 }
 
@@ -129,7 +125,7 @@ void frmMain::ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore)
     RestoringState = false;
     // Whatever the labels wrote back, the topic holds the recorded state, unrounded.
     *CurrentTopic = restored;
-    TopicChanged = !History.IsClean();
+    Document.FollowHistory();
     KeyMoveSlider.clear();
     InHistoryStep = false;
 }

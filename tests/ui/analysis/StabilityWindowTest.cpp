@@ -12,6 +12,7 @@
 #include "ui/analysis/ContributionChart.h"
 #include "ui/analysis/SensitivityChart.h"
 #include "ui/analysis/frmAnalysis.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
@@ -60,7 +61,7 @@ protected:
         WindowDriver::Activate(*window);
         QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
         window->Form_KeyDown(&f9);
-        return *window->Analysis;
+        return *window->Insight->Analysis();
     }
 
     // Lets the background count finish; the figures shown, if any.
@@ -158,7 +159,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     WindowDriver::Activate(*window);
     QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
     ASSERT_TRUE(window->Form_KeyDown(&f9));
-    frmAnalysis *analysis = window->Analysis;
+    frmAnalysis *analysis = window->Insight->Analysis();
     ASSERT_TRUE(analysis && analysis->isVisible());
     EXPECT_EQ(analysis->tabViews->tabText(0), "Sensitivity");
     EXPECT_EQ(analysis->tabViews->tabText(1), "Contributions");
@@ -216,7 +217,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_TRUE(boxes.prompts().isEmpty());
     EXPECT_FALSE(analysis->isVisible());
     window->Form_KeyDown(&f9);
-    EXPECT_EQ(window->Analysis, analysis);
+    EXPECT_EQ(window->Insight->Analysis(), analysis);
 }
 
 TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
@@ -228,7 +229,7 @@ TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
     analysis.ShowView(2);
     EXPECT_EQ(analysis.tabViews->tabText(2), "Confidence");
     ConfidenceView &view = *analysis.Chances;
-    ConfidenceRunner &runner = window->ConfidenceFigures();
+    ConfidenceRunner &runner = window->Insight->Figures();
 
     std::optional<Confidence> shown = Settled(runner, view);
     ASSERT_TRUE(shown);
@@ -274,7 +275,7 @@ TEST_F(StabilityWindowTest, OnlyTheFiguresOfTheNewestStateAreShown)
     frmAnalysis &analysis = OpenAnalysis();
     analysis.ShowView(2);
     ConfidenceView &view = *analysis.Chances;
-    ConfidenceRunner &runner = window->ConfidenceFigures();
+    ConfidenceRunner &runner = window->Insight->Figures();
     Settled(runner, view);
 
     // Whenever figures arrive, they are those of the topic as it stands.
@@ -305,9 +306,9 @@ TEST_F(StabilityWindowTest, WhatTheDisplayCannotShowIsSaidInWords)
     topic.SetRating(1, 0, 0.5497); // Car B 0.0002 behind Car A
     TopicRanges ranges = TopicStability::AllRanges(topic);
     ranges.Closest = SliderChange{false, 1, 0, 0.5497, 0.5499, 1};
-    EXPECT_EQ(frmMain::GoldBarToolTip(topic, ranges),
+    EXPECT_EQ(DecisionInsight::GoldBarToolTip(topic, ranges),
               "Level with Car B as shown; ahead of it by less than 0.001. "
               "The smallest change that makes another option best: any increase of Car B's Price rating (Car B).");
-    EXPECT_EQ(frmMain::StableRangeText(topic, 0, {0.25, std::nextafter(1.0, 0.0), 1, 1}),
+    EXPECT_EQ(DecisionInsight::StableRangeText(topic, 0, {0.25, std::nextafter(1.0, 0.0), 1, 1}),
               "Car A stays best from 0.250 to just below 1.000. Below 0.250, Car B is best. At 1.000, Car B is best.");
 }

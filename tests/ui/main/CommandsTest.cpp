@@ -35,8 +35,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        // As at start-up: change tracking asks the window whether it is loading.
-        frmMain::InstallWindowHooks();
         window->resize(700, 500);
         Activate(*window);
     }

@@ -28,7 +28,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        frmMain::InstallWindowHooks();
         window->resize(700, 500);
         Activate(*window);
         topic = ShowTopic(3, 3);

@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How sure the decision is, in the main window: on every weighting and rating slider the
-// stretch of track over which the best option stays the best (marks and a tooltip), on
-// the best score bar the margin and the closest change, and the analysis window, which
-// follows every refresh. The sliders' accessible names follow along. The confidence figures
-// are counted in the background and reach the best bar's tooltip when they are in; the
-// spreads they assume are set in the analysis window.
+#include "DecisionInsight.h"
 
+#include "app/TopicDocument.h"
 #include "frmMain.h"
-
-#include "app/modStartup.h"
 #include "io/modParameters.h"
 #include "model/DecisionSummary.h"
 #include "model/TopicConfidence.h"
@@ -18,7 +12,6 @@
 #include "ui/analysis/ConfidenceRunner.h"
 #include "ui/analysis/ConfidenceView.h"
 #include "ui/analysis/frmAnalysis.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
 #include "ui/support/MeasureText.h"
@@ -67,7 +60,7 @@ void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, 
         return;
     slider.ToolTipSource = text;
     slider.setToolTip(measured ? frmMain::MeasuredRangeText(topic, leader, range, option, attribute)
-                               : frmMain::StableRangeText(topic, leader, range));
+                               : DecisionInsight::StableRangeText(topic, leader, range));
 }
 
 void hideRange(MeterSlider &slider)
@@ -80,19 +73,19 @@ void hideRange(MeterSlider &slider)
 
 } // namespace
 
-QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range)
+QString DecisionInsight::StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range)
 {
     const QString name = topic.GetOptionName(leader);
     if (range.From <= 0 && range.To >= 1)
         return name + QStringLiteral(" stays best anywhere on this slider.");
-    const QString zero = FormatNumberForDisplay(0);
-    const QString one = FormatNumberForDisplay(1);
+    const QString zero = DisplayNumberText(0);
+    const QString one = DisplayNumberText(1);
     // A range that stops short of an end of the track by less than the display shows: the
     // other option leads only at the end itself, which is said so.
-    const bool shortOfZero = range.From > 0 && FormatNumberForDisplay(range.From) == zero;
-    const bool shortOfOne = range.To < 1 && FormatNumberForDisplay(range.To) == one;
-    const QString from = shortOfZero ? QStringLiteral("just above ") + zero : FormatNumberForDisplay(range.From);
-    const QString to = shortOfOne ? QStringLiteral("just below ") + one : FormatNumberForDisplay(range.To);
+    const bool shortOfZero = range.From > 0 && DisplayNumberText(range.From) == zero;
+    const bool shortOfOne = range.To < 1 && DisplayNumberText(range.To) == one;
+    const QString from = shortOfZero ? QStringLiteral("just above ") + zero : DisplayNumberText(range.From);
+    const QString to = shortOfOne ? QStringLiteral("just below ") + one : DisplayNumberText(range.To);
     QString text = range.From == range.To ? QStringLiteral("%1 is best only at %2.").arg(name, from)
                                           : QStringLiteral("%1 stays best from %2 to %3.").arg(name, from, to);
     if (range.LeaderBelow >= 0)
@@ -104,7 +97,7 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     return text;
 }
 
-QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, const Confidence *Figures)
+QString DecisionInsight::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, const Confidence *figures)
 {
     if (topic.TotalOptions() < 2)
         return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
@@ -119,102 +112,112 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &r
     const double margin = scores[leader] - scores[runnerUp];
     // A lead or a move smaller than the display form shows is said in words: two equal
     // numbers would read as no lead, or as no move.
-    const QString zero = FormatNumberForDisplay(0);
+    const QString zero = DisplayNumberText(0);
     QString text;
     if (margin <= 0)
         text = QStringLiteral("Level with %1; the first in the list counts as best.").arg(topic.GetOptionName(runnerUp));
-    else if (FormatNumberForDisplay(margin) == zero)
+    else if (DisplayNumberText(margin) == zero)
         text = QStringLiteral("Level with %1 as shown; ahead of it by less than %2.")
-                   .arg(topic.GetOptionName(runnerUp), FormatNumberForDisplay(smallestShown()));
+                   .arg(topic.GetOptionName(runnerUp), DisplayNumberText(smallestShown()));
     else
-        text = QStringLiteral("Best by %1 ahead of %2.").arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp));
+        text = QStringLiteral("Best by %1 ahead of %2.").arg(DisplayNumberText(margin), topic.GetOptionName(runnerUp));
 
-    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay, MeasureText);
-    if (Figures && Figures->Best.size() == topic.TotalOptions()) {
+    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, DisplayNumberText, MeasureText);
+    if (figures && figures->Best.size() == topic.TotalOptions()) {
         text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
-                    .arg(DisplayChanceText(Figures->Best[leader]), DisplayCountText(Figures->Draws),
-                         FormatNumberForDisplay(topic.RatingSpread()), FormatNumberForDisplay(topic.WeightingSpread()));
+                    .arg(DisplayChanceText(figures->Best[leader]), DisplayCountText(figures->Draws),
+                         DisplayNumberText(topic.RatingSpread()), DisplayNumberText(topic.WeightingSpread()));
     }
     return text;
 }
 
-ConfidenceRunner &frmMain::ConfidenceFigures()
+DecisionInsight::DecisionInsight(frmMain &window, TopicDocument &document)
+    : QObject(&window), m_window(window), m_document(document)
 {
-    if (!Figures) {
-        Figures = new ConfidenceRunner(this);
-        connect(Figures, &ConfidenceRunner::Ready, this, [this] {
-            const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
-            if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-                ShowGoldBarToolTip(*topic, TopicStability::AllRanges(*topic), true);
-            }
-        });
-    }
-    return *Figures;
 }
 
-void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show)
+ConfidenceRunner &DecisionInsight::Figures()
+{
+    if (!m_figures) {
+        m_figures = new ConfidenceRunner(this);
+        connect(m_figures, &ConfidenceRunner::Ready, this, [this] {
+            const std::shared_ptr<VeltraneTopic> &topic = m_document.Topic();
+            // The ranges of the last refresh are those of the topic as it stands: every
+            // change refreshes.
+            if (topic && m_ranges && m_ranges->Leader >= 0 && modParameters::ShowStability)
+                ShowGoldBarToolTip(*topic, *m_ranges, true);
+        });
+    }
+    return *m_figures;
+}
+
+void DecisionInsight::ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show)
 {
     std::optional<Confidence> figures;
     if (show && topic.TotalOptions() > 1) {
-        ConfidenceFigures().Request(topic);
-        figures = ConfidenceFigures().ResultFor(topic);
+        Figures().Request(topic);
+        figures = Figures().ResultFor(topic);
     }
     const QString tip = show ? GoldBarToolTip(topic, ranges, figures ? &*figures : nullptr) : QString();
-    for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
+    const std::vector<MeterSlider *> &bars = m_window.sliderScore;
+    for (int16_t i = 0; i < int16_t(bars.size()); ++i) {
         const QString shown = i == ranges.Leader ? tip : QString();
-        if (sliderScore[i]->toolTip() != shown)
-            sliderScore[i]->setToolTip(shown);
+        if (bars[i]->toolTip() != shown)
+            bars[i]->setToolTip(shown);
     }
 }
 
-void frmMain::SetSpread(bool Weighting, double Spread, bool StepEnds)
+void DecisionInsight::SetSpread(bool weighting, double spread, bool stepEnds)
 {
-    if (!modParameters::CurrentTopic || IsLoading)
+    const std::shared_ptr<VeltraneTopic> &current = m_document.Topic();
+    if (!current || m_window.IsLoading)
         return;
-    VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if ((Weighting ? topic.WeightingSpread() : topic.RatingSpread()) != Spread) {
-        if (Weighting)
-            topic.SetWeightingSpread(Spread);
+    VeltraneTopic &topic = *current;
+    if ((weighting ? topic.WeightingSpread() : topic.RatingSpread()) != spread) {
+        if (weighting)
+            topic.SetWeightingSpread(spread);
         else
-            topic.SetRatingSpread(Spread);
-        modStartup::MarkTopicChanged();
-        RefreshStability();
+            topic.SetRatingSpread(spread);
+        m_document.Report(TopicDocument::Spreads);
+        Refresh();
     }
-    if (StepEnds)
-        RecordStep(Weighting ? QStringLiteral("Change Weighting Spread") : QStringLiteral("Change Rating Spread"));
+    if (stepEnds)
+        m_window.RecordStep(weighting ? QStringLiteral("Change Weighting Spread") : QStringLiteral("Change Rating Spread"));
 }
 
-void frmMain::NameSliders(const VeltraneTopic &topic, size_t namesSource)
+void DecisionInsight::NameSliders(const VeltraneTopic &topic, size_t namesSource)
 {
-    size_t source = qHashMulti(0, sliderWeighting.size(), sliderRating.size(), sliderScore.size());
+    const frmMain &w = m_window;
+    size_t source = qHashMulti(0, w.sliderWeighting.size(), w.sliderRating.size(), w.sliderScore.size());
     for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
         source = qHashMulti(source, topic.GetAttributeName(j));
     source = qHashMulti(source, namesSource);
-    if (source == SliderNamesSource)
+    if (source == m_namesSource)
         return;
-    SliderNamesSource = source;
+    m_namesSource = source;
     const auto name = [](MeterSlider &slider, const QString &text) {
         if (slider.accessibleName() != text)
             slider.setAccessibleName(text);
     };
     const int16_t A = topic.TotalAttributes();
     const int16_t O = topic.TotalOptions();
-    for (int16_t j = 0; j < A && size_t(j) < sliderWeighting.size(); ++j)
-        name(*sliderWeighting[j], QStringLiteral("Weighting of %1").arg(topic.GetAttributeName(j)));
-    for (int16_t k = 0; k < A * O && size_t(k) < sliderRating.size(); ++k)
-        name(*sliderRating[k], QStringLiteral("Rating of %1 on %2")
-                                   .arg(topic.GetOptionName(GetOptionIDFromIndex(k)),
-                                        topic.GetAttributeName(GetAttributeIDFromIndex(k))));
-    for (int16_t i = 0; i < O && size_t(i) < sliderScore.size(); ++i)
-        name(*sliderScore[i], QStringLiteral("Score of %1").arg(topic.GetOptionName(i)));
+    for (int16_t j = 0; j < A && size_t(j) < w.sliderWeighting.size(); ++j)
+        name(*w.sliderWeighting[j], QStringLiteral("Weighting of %1").arg(topic.GetAttributeName(j)));
+    for (int16_t k = 0; k < A * O && size_t(k) < w.sliderRating.size(); ++k)
+        name(*w.sliderRating[k], QStringLiteral("Rating of %1 on %2")
+                                     .arg(topic.GetOptionName(w.GetOptionIDFromIndex(k)),
+                                          topic.GetAttributeName(w.GetAttributeIDFromIndex(k))));
+    for (int16_t i = 0; i < O && size_t(i) < w.sliderScore.size(); ++i)
+        name(*w.sliderScore[i], QStringLiteral("Score of %1").arg(topic.GetOptionName(i)));
 }
 
-void frmMain::RefreshStability()
+void DecisionInsight::Refresh()
 {
-    const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
+    const std::shared_ptr<VeltraneTopic> keep = m_document.Topic();
     if (!keep)
         return;
     const VeltraneTopic &topic = *keep;
+    const frmMain &w = m_window;
     // The names a screen reader speaks follow the same renames as the tooltips.
     const size_t source = textSource(topic);
     NameSliders(topic, source);
@@ -223,40 +226,57 @@ void frmMain::RefreshStability()
     const bool show = modParameters::ShowStability && A > 0 && O > 0;
 
     try {
-        const TopicRanges all = show ? TopicStability::AllRanges(topic) : TopicRanges();
-        for (int16_t j = 0; j < int16_t(sliderWeighting.size()); ++j) {
+        m_ranges = show ? TopicStability::AllRanges(topic) : TopicRanges();
+        const TopicRanges &all = *m_ranges;
+        for (int16_t j = 0; j < int16_t(w.sliderWeighting.size()); ++j) {
             // A single attribute's weighting is fixed at 1: its slider has nothing to say.
             if (show && j < A && A > 1)
-                showRange(*sliderWeighting[j], topic, all.Leader, all.Weighting[j], source);
+                showRange(*w.sliderWeighting[j], topic, all.Leader, all.Weighting[j], source);
             else
-                hideRange(*sliderWeighting[j]);
+                hideRange(*w.sliderWeighting[j]);
         }
-        for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
+        for (int16_t k = 0; k < int16_t(w.sliderRating.size()); ++k) {
             if (show && k < A * O)
-                showRange(*sliderRating[k], topic, all.Leader, all.Rating[k], source, GetOptionIDFromIndex(k),
-                          GetAttributeIDFromIndex(k));
+                showRange(*w.sliderRating[k], topic, all.Leader, all.Rating[k], source, w.GetOptionIDFromIndex(k),
+                          w.GetAttributeIDFromIndex(k));
             else
-                hideRange(*sliderRating[k]);
+                hideRange(*w.sliderRating[k]);
         }
         ShowGoldBarToolTip(topic, all, show);
     } catch (const VeltraneError &) {
         // Only while the arrays and the topic disagree (in the middle of a rebuild); the
         // refresh that ends the rebuild brings the marks back.
-        for (MeterSlider *slider : sliderWeighting)
+        m_ranges.reset();
+        for (MeterSlider *slider : w.sliderWeighting)
             hideRange(*slider);
-        for (MeterSlider *slider : sliderRating)
+        for (MeterSlider *slider : w.sliderRating)
             hideRange(*slider);
     }
 
-    if (Analysis)
-        Analysis->Refresh();
+    if (m_analysis)
+        m_analysis->Refresh(topic);
 }
 
-void frmMain::btnAnalysis_Click()
+frmAnalysis *DecisionInsight::Analysis() const
 {
-    if (!Analysis) {
-        Analysis = new frmAnalysis(this, &ConfidenceFigures());
-        connect(Analysis->Chances, &ConfidenceView::SpreadChanged, this, &frmMain::SetSpread);
+    return m_analysis;
+}
+
+void DecisionInsight::ShowAnalysis()
+{
+    if (!m_analysis) {
+        m_analysis = new frmAnalysis(&m_window, modParameters::ProductTitle, &Figures());
+        connect(m_analysis->Chances, &ConfidenceView::SpreadChanged, this, &DecisionInsight::SetSpread);
+        // The place and size are the program's settings, kept for the next start.
+        connect(m_analysis, &frmAnalysis::Placed, this, [](const QRect &twips) {
+            modParameters::AnalysisLeft = twips.left();
+            modParameters::AnalysisTop = twips.top();
+            modParameters::AnalysisWidth = twips.width();
+            modParameters::AnalysisHeight = twips.height();
+        });
     }
-    Analysis->ShowBeside(*this);
+    if (const std::shared_ptr<VeltraneTopic> &topic = m_document.Topic())
+        m_analysis->Refresh(*topic);
+    using namespace modParameters;
+    m_analysis->ShowBeside(m_window, QRect(AnalysisLeft, AnalysisTop, AnalysisWidth, AnalysisHeight));
 }
