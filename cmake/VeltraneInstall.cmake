@@ -59,3 +59,14 @@ install(CODE [[
     endif()
   endif()
 ]])
+
+# The manual page, compressed as manual pages are installed (-n: no name or time inside, so
+# the same source gives the same bytes).
+configure_file(${PROJECT_SOURCE_DIR}/docs/veltrane.1.in ${PROJECT_BINARY_DIR}/man/veltrane.1 @ONLY)
+find_program(VELTRANE_GZIP gzip REQUIRED)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/man/veltrane.1.gz
+  COMMAND ${VELTRANE_GZIP} -9nf -k ${PROJECT_BINARY_DIR}/man/veltrane.1
+  DEPENDS ${PROJECT_BINARY_DIR}/man/veltrane.1
+  COMMENT "Compressing the manual page")
+add_custom_target(veltrane_manpage ALL DEPENDS ${PROJECT_BINARY_DIR}/man/veltrane.1.gz)
+install(FILES ${PROJECT_BINARY_DIR}/man/veltrane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

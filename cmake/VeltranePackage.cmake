@@ -18,6 +18,15 @@ install(FILES ${PROJECT_BINARY_DIR}/package/${VELTRANE_APPSTREAM_ID}.metainfo.xm
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES ${PROJECT_BINARY_DIR}/package/copyright DESTINATION ${VELTRANE_INSTALL_DOCDIR})
 
+# What each version brought, in the changelog layout Debian reads, compressed as Debian ships it.
+configure_file(${PROJECT_SOURCE_DIR}/resources/package/changelog.in ${PROJECT_BINARY_DIR}/package/changelog @ONLY)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/package/changelog.gz
+  COMMAND ${VELTRANE_GZIP} -9nf -k ${PROJECT_BINARY_DIR}/package/changelog
+  DEPENDS ${PROJECT_BINARY_DIR}/package/changelog
+  COMMENT "Compressing the changelog")
+add_custom_target(veltrane_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/package/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/package/changelog.gz DESTINATION ${VELTRANE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltrane)
 set(CPACK_PACKAGE_VENDOR "The Veltrane developers")

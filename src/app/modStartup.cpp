@@ -1,6 +1,7 @@
 #include "modStartup.h"
 
 #include "app/ProgramSettings.h"
+#include "app/ScriptedRun.h"
 #include "app/cRegistry_Wrapper.h"
 #include "io/WindowHooks.h"
 #include "io/modLoadSave.h"
@@ -44,19 +45,30 @@ void commandLineMessage(const QString &text)
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Usage: veltrane [TOPIC.vtp]\n"
-        "       veltrane /uninstall\n"
-        "\n"
-        "Veltrane weighs the options of a decision against the attributes that matter.\n"
-        "\n"
-        "  TOPIC.vtp    open this topic file\n"
-        "  /uninstall   remove Veltrane's settings from the registry store and end\n"
-        "  --help       show this help and end\n"
-        "  --version    show the version and end\n"
-        "\n"
-        "Settings are kept in $VELTRANE_REGISTRY_DIR when it is set,\n"
-        "otherwise in $XDG_CONFIG_HOME/veltrane/registry (~/.config/veltrane/registry).\n");
+    return ScriptedRun::UsageText()
+           + QStringLiteral(
+               "\n"
+               "Veltrane weighs the options of a decision against the attributes that matter.\n"
+               "\n"
+               "  TOPIC.vtp               open this topic file in the window\n"
+               "  /uninstall              remove Veltrane's settings from the registry store and end\n"
+               "  --scores TOPIC          print every option's score, place and chance of being best\n"
+               "                          (10,000 draws within the topic's spreads) and the closest\n"
+               "                          change that makes another option best\n"
+               "  --json                  with --scores: print the same as JSON\n"
+               "  --export TOPIC OUT.csv  write the topic's CSV export\n"
+               "  --report TOPIC OUT.pdf  write the decision report as a PDF file (A4, or Letter\n"
+               "                          where the locale uses it)\n"
+               "  --help                  show this help and end\n"
+               "  --version               show the version and end\n"
+               "\n"
+               "TOPIC is a topic file or a CSV file (name ending in .csv) as the window's Load reads it.\n"
+               "None of these commands needs a display. Messages go to standard error; the exit\n"
+               "status is 0 on success, 1 when the topic cannot be read or the output written,\n"
+               "and 2 when the arguments make no sense (the usage is printed).\n"
+               "\n"
+               "Settings are kept in $VELTRANE_REGISTRY_DIR when it is set,\n"
+               "otherwise in $XDG_CONFIG_HOME/veltrane/registry (~/.config/veltrane/registry).\n");
 }
 
 } // namespace
@@ -99,8 +111,8 @@ int Main(int argc, char **argv)
     TopicChanged = false;
     CurrentTopic = std::make_shared<VeltraneTopic>();
     CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
-    MaxOptions = 10;
-    MaxAttributes = 10;
+    MaxOptions = ShownLimit;
+    MaxAttributes = ShownLimit;
 
     const WindowHooks &hooks = windowHooks();
     if (!hooks.loadMainWindow) {
@@ -139,14 +151,13 @@ void ProcessCommandLine(const QStringList &arguments)
         commandLineMessage(FileNotFoundMessage + argument);
         return;
     }
-    const qsizetype dot = argument.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot < 0 ? QString() : argument.mid(dot + 1);
-    if (extension != QLatin1String("vtp")) {
+    // The text after the last "." is exactly "vtp" just when the name ends in ".vtp".
+    if (modLoadSave::FileTypeOf(argument) != modLoadSave::FileType::TopicFile) {
         commandLineMessage(UnrecognisedFileTypeMessage + argument);
         return;
     }
     CommandLineFile = argument;
-    CommandLineFileType = extension.toUpper();
+    CommandLineFileType = QStringLiteral("VTP");
 }
 
 QString CommandLineFilePath()

@@ -7,6 +7,7 @@
 class QObject;
 class MeasurementTable;
 struct MeasurementChoice;
+class VeltraneTopic;
 
 // What the file and start-up code need from the windows. The window library fills these
 // in at start-up; tests fill in their own. An empty function means "no window": the
@@ -26,6 +27,9 @@ struct WindowHooks
     // bitmap; returns what the writer reports, throws VeltraneError when it cannot
     // write (false: nothing captured).
     std::function<bool(const QString &fileName, bool jpeg)> saveScreenshot;
+    // Writes the decision report of the topic to fileName as PDF; shows its own messages
+    // and returns whether it was written (false: no report).
+    std::function<bool(const QString &fileName, const VeltraneTopic &topic)> saveReport;
     // Loads the main window (its load handler runs), returns false when it did not load.
     std::function<bool()> loadMainWindow;
     // Lets the person choose the names, attributes and options of a table of measurements,

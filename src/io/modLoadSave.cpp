@@ -29,7 +29,8 @@ constexpr int32_t MeasurementsFilterIndex = 3;
 // Both kinds in one list as well, so that neither is hidden behind the other.
 const QString OpenFilter = TopicAndCsvFilter + MeasurementsFilter + QStringLiteral("|All supported files|*.vtp;*.csv");
 const QString SaveFilter = TopicAndCsvFilter
-    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+    + QStringLiteral("|Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp")
+    + QStringLiteral("|Decision report (*.pdf)|*.pdf");
 constexpr int32_t SaveFlags = cdlOFNLongNames | cdlOFNNoReadOnlyReturn | cdlOFNPathMustExist | cdlOFNOverwritePrompt;
 constexpr int32_t OpenFlags = cdlOFNLongNames | cdlOFNFileMustExist | cdlOFNHideReadOnly;
 
@@ -302,14 +303,20 @@ bool SaveTopicAs(const VeltraneTopic &topic)
     const QString fileName = WithFilterExtension(*chosen, SaveFilter, dialog.FilterIndex());
     modParameters::LastUsedDir = GetFolderOfPath(fileName);
 
-    const QString extension = fileName.right(4);
-    if (extension == u".csv")
+    const FileType type = FileTypeOf(fileName);
+    if (type == FileType::CsvFile)
         return ExportTopicCSV(fileName, topic);
-    if (extension == u".jpg" || extension == u".bmp") {
+    if (type == FileType::JpegImage || type == FileType::BitmapImage) {
         // A screenshot leaves the topic unsaved, so it reports false: a caller about to
         // discard the topic must not take the picture for a save.
         if (windowHooks().saveScreenshot)
-            windowHooks().saveScreenshot(fileName, extension == u".jpg");
+            windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
+        return false;
+    }
+    if (type == FileType::PdfReport) {
+        // Like a screenshot, a report is no save of the topic.
+        if (windowHooks().saveReport)
+            windowHooks().saveReport(fileName, topic);
         return false;
     }
     return SaveTopicFile(fileName, topic);
@@ -337,17 +344,33 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
 bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic)
 {
     beforeOpening(fileName);
-    const bool loaded =
-        fileName.right(4) == u".csv" ? ImportTopicCSV(fileName, topic) : LoadTopicFile(fileName, topic);
+    const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
+                                                                  : LoadTopicFile(fileName, topic);
     if (loaded)
         modParameters::TopicChanged = false;
     return loaded;
 }
 
+FileType FileTypeOf(const QString &fileName)
+{
+    const QStringView extension = QStringView(fileName).right(4);
+    if (extension == u".vtp")
+        return FileType::TopicFile;
+    if (extension == u".csv")
+        return FileType::CsvFile;
+    if (extension == u".jpg")
+        return FileType::JpegImage;
+    if (extension == u".bmp")
+        return FileType::BitmapImage;
+    if (extension == u".pdf")
+        return FileType::PdfReport;
+    return FileType::Other;
+}
+
 bool IsOpenableFileName(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".vtp"), Qt::CaseInsensitive)
-           || fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    const FileType type = FileTypeOf(fileName);
+    return type == FileType::TopicFile || type == FileType::CsvFile;
 }
 
 bool CheckSaveTopic(const VeltraneTopic &topic)

@@ -15,6 +15,14 @@ class VeltraneTopic;
 // topic was saved or loaded.
 namespace modLoadSave {
 
+// What a file name says the file is. One rule for every path that picks a reader or a
+// writer by the name: the last four characters, compared exactly (lower case). The Save
+// dialog writes a CSV file, a picture or a report by it and a topic file for every other
+// name; the Open dialog imports a CSV file by it and reads every other name as a topic file; the
+// command line takes a topic file only, and a drop a topic or a CSV file only.
+enum class FileType { TopicFile, CsvFile, JpegImage, BitmapImage, PdfReport, Other };
+FileType FileTypeOf(const QString &fileName);
+
 // Writes the topic as a topic file. False (after a message) when it cannot be written;
 // the previous file is then left as it was. Clears TopicChanged on success.
 bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic);
@@ -34,7 +42,7 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic);
 // What the Open dialog leads to once a file is chosen (also a file dropped on the window).
 bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic);
 
-// Whether the Open dialog would offer the file: a topic file or a CSV file.
+// Whether the name is that of a topic file or a CSV file, as the Open dialog offers them.
 bool IsOpenableFileName(const QString &fileName);
 
 // Asks whether to save unsaved changes first; true when the caller may discard the topic.

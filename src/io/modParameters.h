@@ -22,8 +22,10 @@ inline std::shared_ptr<VeltraneTopic> CurrentTopic;
 inline bool TopicChanged = false;
 inline bool IsStarting = false;
 
-inline int16_t MaxOptions = 10;
-inline int16_t MaxAttributes = 10;
+// The most options, and the most attributes, the main window can show.
+inline constexpr int16_t ShownLimit = 10;
+inline int16_t MaxOptions = ShownLimit;
+inline int16_t MaxAttributes = ShownLimit;
 
 // Persistent settings, read at start-up and written at exit.
 inline QString LastUsedDir;

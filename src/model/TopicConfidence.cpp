@@ -54,45 +54,19 @@ double drawNear(double value, double spread, Xoshiro256StarStar &random)
     return std::clamp(value + spread * (2 * random.Uniform() - 1), 0.0, 1.0);
 }
 
-// The stored, unrounded values the scores are made of.
-struct StoredValues {
-    std::vector<double> Weightings;
-    std::vector<std::vector<double>> Ratings; // [option][attribute]
-};
-
-StoredValues storedValuesOf(const VeltraneTopic &topic)
-{
-    VeltraneTopic raw = topic;
-    raw.SetRounding(-1);
-    raw.SetNormaliseWeights(false);
-    StoredValues values;
-    // A single attribute reads 1 here; it counts 1 in every score whatever is stored.
-    for (int16_t a = 0; a < raw.TotalAttributes(); ++a)
-        values.Weightings.push_back(raw.GetWeighting(a));
-    for (int16_t o = 0; o < raw.TotalOptions(); ++o) {
-        values.Ratings.emplace_back();
-        for (int16_t a = 0; a < raw.TotalAttributes(); ++a)
-            values.Ratings.back().push_back(raw.GetRating(o, a));
-    }
-    return values;
-}
-
 } // namespace
 
 namespace TopicConfidence {
 
 Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
 {
-    const StoredValues stored = storedValuesOf(topic);
-    const size_t options = stored.Ratings.size();
-    const size_t attributes = stored.Weightings.size();
+    const ScoreMatrix stored = ScoreMatrix::Of(topic);
+    const auto options = size_t(stored.Options);
     const double ratingSpread = topic.RatingSpread();
     const double weightingSpread = topic.WeightingSpread();
-    const bool invert = topic.InvertWeights();
 
     std::vector<std::vector<double>> placeCounts(options, std::vector<double>(options, 0.0));
-    std::vector<double> weightings(attributes);
-    std::vector<double> shares(attributes);
+    ScoreMatrix drawn = stored;
     std::vector<double> scores(options);
     std::vector<size_t> order(options);
     Xoshiro256StarStar random(seed);
@@ -101,23 +75,13 @@ Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
     for (int32_t draw = 0; draw < draws; ++draw) {
         // Weightings first, then the ratings option by option: the order fixes which
         // random number goes where.
-        double sum = 0;
-        for (size_t a = 0; a < attributes; ++a) {
-            weightings[a] = drawNear(stored.Weightings[a], weightingSpread, random);
-            sum += weightings[a];
-        }
-        for (size_t a = 0; a < attributes; ++a)
-            shares[a] = VeltraneTopic::NormalisedShare(weightings[a], sum, qsizetype(attributes));
-        for (size_t o = 0; o < options; ++o) {
-            double score = 0;
-            for (size_t a = 0; a < attributes; ++a) {
-                double rating = drawNear(stored.Ratings[o][a], ratingSpread, random);
-                if (invert)
-                    rating = 1 - rating;
-                score += shares[a] * rating;
-            }
-            scores[o] = score;
-        }
+        for (int a = 0; a < stored.Attributes; ++a)
+            drawn.Stored[a] = drawNear(stored.Stored[a], weightingSpread, random);
+        drawn.Normalise();
+        for (qsizetype r = 0; r < stored.Rating.size(); ++r)
+            drawn.Rating[r] = drawNear(stored.Rating[r], ratingSpread, random);
+        for (size_t o = 0; o < options; ++o)
+            scores[o] = drawn.Score(int(o));
 
         std::iota(order.begin(), order.end(), 0);
         std::sort(order.begin(), order.end(), [&](size_t x, size_t y) {
@@ -150,24 +114,22 @@ Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed)
 
 uint64_t SeedOf(const VeltraneTopic &topic)
 {
-    const StoredValues stored = storedValuesOf(topic);
+    const ScoreMatrix stored = ScoreMatrix::Of(topic);
     uint64_t hash = 0;
     const auto mix = [&hash](uint64_t bits) {
         hash ^= bits;
         hash = splitMix64(hash);
     };
     const auto mixValue = [&mix](double value) { mix(std::bit_cast<uint64_t>(value)); };
-    mix(uint64_t(stored.Ratings.size()));
-    mix(uint64_t(stored.Weightings.size()));
+    mix(uint64_t(stored.Options));
+    mix(uint64_t(stored.Attributes));
     mix(topic.InvertWeights() ? 1 : 0);
     mixValue(topic.RatingSpread());
     mixValue(topic.WeightingSpread());
-    for (double weighting : stored.Weightings)
+    for (double weighting : stored.Stored)
         mixValue(weighting);
-    for (const std::vector<double> &ratings : stored.Ratings) {
-        for (double rating : ratings)
-            mixValue(rating);
-    }
+    for (double rating : stored.Rating)
+        mixValue(rating);
     return hash;
 }
 

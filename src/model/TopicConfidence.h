@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ScoreMatrix.h"
 #include "VeltraneTopic.h"
 
 #include <QList>
@@ -20,9 +21,8 @@ namespace TopicConfidence {
 // The number of draws the program shows.
 inline constexpr int32_t ShownDraws = 10000;
 
-// Scores closer than this count as equal: far below the three places a score is shown
-// with, far above the rounding noise of adding the same terms in another order.
-inline constexpr double TieTolerance = 1e-12;
+// Scores closer than this count as equal.
+inline constexpr double TieTolerance = ScoreMatrix::TieTolerance;
 
 // Each draw takes every stored weighting and rating uniformly from its value plus or minus
 // its spread, clamped to 0..1, and scores the options as the topic does, unrounded. Tied

@@ -18,6 +18,7 @@
 
 #include "TopicStability.h"
 
+#include "ScoreMatrix.h"
 #include "support/DecimalRound.h"
 #include "support/VeltraneError.h"
 
@@ -33,10 +34,7 @@ constexpr int32_t ErrBadAttribute = vbObjectError + 1001;
 constexpr int32_t ErrBadOption = vbObjectError + 1002;
 constexpr int32_t ErrBadValue = vbObjectError + 1003;
 
-// Scores that differ by less than this are taken as tied where the two sides of a tie
-// are compared; it lies far above the rounding noise of sums of at most a few hundred
-// products of values in 0..1, and far below any difference a person could make.
-constexpr double TieTolerance = 1e-12;
+constexpr double TieTolerance = ScoreMatrix::TieTolerance;
 
 // Crossings this close to 0 or 1 are taken to lie on it.
 constexpr double EndTolerance = 1e-12;
@@ -64,74 +62,29 @@ void checkOption(const VeltraneTopic &topic, int16_t optionID, const char *opera
               QStringLiteral("Option %1 not found in %2().").arg(optionID).arg(QLatin1String(operation)));
 }
 
-// The topic's values as its scoring sees them: stored, unrounded, normalised the way the
-// topic normalises, so that the scores here are the topic's own to the last bit.
-struct Matrix
+// The topic's score matrix, with what a normalising weighting slider rescales by.
+struct Matrix : ScoreMatrix
 {
-    int attributes = 0;
-    int options = 0;
-    bool invert = false;
     bool normalise = false;
-    int16_t rounding = -1;
-    QVarLengthArray<double, 16> stored; // stored weightings
-    QVarLengthArray<double, 16> weight; // normalised, unrounded
-    QVarLengthArray<double, 16> shown;  // normalised as the topic rounds them, when normalising
-    QVarLengthArray<double, 128> rating; // stored ratings, option by option
+    QVarLengthArray<double, 16> shown; // normalised as the topic rounds them, when normalising
     QVarLengthArray<double, 16> score; // unrounded scores
-
-    double Effective(int option, int attribute) const
-    {
-        const double r = rating[option * attributes + attribute];
-        return invert ? 1 - r : r;
-    }
 };
 
 Matrix read(const VeltraneTopic &topic)
 {
     Matrix m;
-    m.attributes = topic.TotalAttributes();
-    m.options = topic.TotalOptions();
-    m.invert = topic.InvertWeights();
+    static_cast<ScoreMatrix &>(m) = ScoreMatrix::Of(topic);
     m.normalise = topic.NormaliseWeights();
-    m.rounding = topic.Rounding();
-
-    // A copy that reports what is stored (the lists are shared, not copied).
-    VeltraneTopic raw = topic;
-    raw.SetRounding(-1);
-    raw.SetNormaliseWeights(false);
-
-    m.stored.resize(m.attributes);
-    m.weight.resize(m.attributes);
-    double sum = 0;
-    for (int a = 0; a < m.attributes; ++a) {
-        m.stored[a] = raw.GetWeighting(int16_t(a));
-        sum += m.stored[a];
-    }
-    for (int a = 0; a < m.attributes; ++a) {
-        if (m.attributes == 1)
-            m.weight[a] = 1.0;
-        else if (sum != 0)
-            m.weight[a] = m.stored[a] != 0 ? 1 / (sum / m.stored[a]) : 0;
-        else
-            m.weight[a] = 1.0 / double(m.attributes);
-    }
     // Only a normalising slider rescales by the shown shares.
     if (m.normalise) {
-        m.shown.resize(m.attributes);
-        for (int a = 0; a < m.attributes; ++a)
-            m.shown[a] = m.rounding == -1 ? m.weight[a] : RoundDecimal(m.weight[a], m.rounding);
+        const int16_t rounding = topic.Rounding();
+        m.shown.resize(m.Attributes);
+        for (int a = 0; a < m.Attributes; ++a)
+            m.shown[a] = rounding == -1 ? m.Weight[a] : RoundDecimal(m.Weight[a], rounding);
     }
-
-    m.rating.resize(qsizetype(m.options) * m.attributes);
-    m.score.resize(m.options);
-    for (int o = 0; o < m.options; ++o) {
-        double s = 0;
-        for (int a = 0; a < m.attributes; ++a) {
-            m.rating[o * m.attributes + a] = raw.GetRating(int16_t(o), int16_t(a));
-            s += m.weight[a] * m.Effective(o, a);
-        }
-        m.score[o] = s;
-    }
+    m.score.resize(m.Options);
+    for (int o = 0; o < m.Options; ++o)
+        m.score[o] = m.Score(o);
     return m;
 }
 
@@ -193,11 +146,11 @@ struct Family
 Family weightingFamily(const Matrix &m, int k)
 {
     Family f;
-    f.p.resize(m.options);
-    f.q.resize(m.options);
-    if (m.attributes == 1) {
+    f.p.resize(m.Options);
+    f.q.resize(m.Options);
+    if (m.Attributes == 1) {
         // The one weighting always counts 1, whatever the slider says.
-        for (int j = 0; j < m.options; ++j) {
+        for (int j = 0; j < m.Options; ++j) {
             f.p[j] = m.score[j];
             f.q[j] = 0;
         }
@@ -207,74 +160,74 @@ Family weightingFamily(const Matrix &m, int k)
     if (m.normalise) {
         // The others share 1 - x in proportion to their normalised weightings as the topic
         // rounds them, or equally when those are all 0.
-        QVarLengthArray<double, 16> share(m.attributes, 0.0);
+        QVarLengthArray<double, 16> share(m.Attributes, 0.0);
         double sum = 0;
-        for (int i = 0; i < m.attributes; ++i) {
+        for (int i = 0; i < m.Attributes; ++i) {
             if (i != k) {
                 share[i] = m.shown[i];
                 sum += share[i];
             }
         }
-        for (int i = 0; i < m.attributes; ++i) {
+        for (int i = 0; i < m.Attributes; ++i) {
             if (i != k)
-                share[i] = sum != 0 ? share[i] / sum : 1.0 / double(m.attributes - 1);
+                share[i] = sum != 0 ? share[i] / sum : 1.0 / double(m.Attributes - 1);
         }
-        for (int j = 0; j < m.options; ++j) {
+        for (int j = 0; j < m.Options; ++j) {
             double rest = 0;
-            for (int i = 0; i < m.attributes; ++i) {
+            for (int i = 0; i < m.Attributes; ++i) {
                 if (i != k)
                     rest += share[i] * m.Effective(j, i);
             }
             f.p[j] = rest;
             f.q[j] = m.Effective(j, k) - rest;
         }
-        f.current = m.weight[k];
+        f.current = m.Weight[k];
         return f;
     }
     f.fractional = true;
-    for (int i = 0; i < m.attributes; ++i) {
+    for (int i = 0; i < m.Attributes; ++i) {
         if (i != k)
-            f.rest += m.stored[i];
+            f.rest += m.Stored[i];
     }
-    for (int j = 0; j < m.options; ++j) {
+    for (int j = 0; j < m.Options; ++j) {
         double rest = 0;
-        for (int i = 0; i < m.attributes; ++i) {
+        for (int i = 0; i < m.Attributes; ++i) {
             if (i != k)
-                rest += m.stored[i] * m.Effective(j, i);
+                rest += m.Stored[i] * m.Effective(j, i);
         }
         f.p[j] = rest;
         f.q[j] = m.Effective(j, k);
     }
     if (f.rest == 0) {
-        QVarLengthArray<double, 16> means(m.options, 0.0);
-        for (int j = 0; j < m.options; ++j) {
-            for (int i = 0; i < m.attributes; ++i)
-                means[j] += 1.0 / double(m.attributes) * m.Effective(j, i);
+        QVarLengthArray<double, 16> means(m.Options, 0.0);
+        for (int j = 0; j < m.Options; ++j) {
+            for (int i = 0; i < m.Attributes; ++i)
+                means[j] += 1.0 / double(m.Attributes) * m.Effective(j, i);
         }
         f.atZero = means;
     }
-    f.current = m.stored[k];
+    f.current = m.Stored[k];
     return f;
 }
 
 Family ratingFamily(const Matrix &m, int option, int k)
 {
     Family f;
-    f.p.resize(m.options);
-    f.q.resize(m.options);
-    for (int j = 0; j < m.options; ++j) {
+    f.p.resize(m.Options);
+    f.q.resize(m.Options);
+    for (int j = 0; j < m.Options; ++j) {
         f.p[j] = m.score[j];
         f.q[j] = 0;
     }
     double rest = 0;
-    for (int a = 0; a < m.attributes; ++a) {
+    for (int a = 0; a < m.Attributes; ++a) {
         if (a != k)
-            rest += m.weight[a] * m.Effective(option, a);
+            rest += m.Share(option, a);
     }
-    // With InvertWeights the rating counts as 1 - x.
-    f.p[option] = m.invert ? rest + m.weight[k] : rest;
-    f.q[option] = m.invert ? -m.weight[k] : m.weight[k];
-    f.current = m.rating[option * m.attributes + k];
+    // A reversed rating counts as 1 - x.
+    f.p[option] = m.Reversed(k) ? rest + m.Weight[k] : rest;
+    f.q[option] = m.Reversed(k) ? -m.Weight[k] : m.Weight[k];
+    f.current = m.Rating[option * m.Attributes + k];
     return f;
 }
 
@@ -416,19 +369,20 @@ TopicRanges AllRanges(const VeltraneTopic &topic)
 {
     const Matrix m = read(topic);
     TopicRanges all;
-    if (m.options == 0)
+    if (m.Options == 0)
         return all;
     all.Leader = leaderOf(m.score);
-    all.Weighting.reserve(m.attributes);
-    for (int16_t k = 0; k < m.attributes; ++k) {
+    all.Scores = QList<double>(m.score.begin(), m.score.end());
+    all.Weighting.reserve(m.Attributes);
+    for (int16_t k = 0; k < m.Attributes; ++k) {
         all.Weighting.append(rangeOf(weightingFamily(m, k), all.Leader));
         // A single attribute's weighting is fixed at 1: its slider moves nothing.
-        if (m.attributes > 1)
+        if (m.Attributes > 1)
             consider(all.Closest, {true, -1, k, topic.GetWeighting(k)}, all.Weighting.back(), all.Leader);
     }
-    all.Rating.reserve(m.options * m.attributes);
-    for (int16_t i = 0; i < m.options; ++i) {
-        for (int16_t k = 0; k < m.attributes; ++k) {
+    all.Rating.reserve(m.Options * m.Attributes);
+    for (int16_t i = 0; i < m.Options; ++i) {
+        for (int16_t k = 0; k < m.Attributes; ++k) {
             all.Rating.append(rangeOf(ratingFamily(m, i, k), all.Leader));
             consider(all.Closest, {false, i, k, topic.GetRating(i, k)}, all.Rating.back(), all.Leader);
         }

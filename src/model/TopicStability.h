@@ -37,6 +37,7 @@ struct Crossover {
 // window shows after each change.
 struct TopicRanges {
     int16_t Leader = -1;             // -1 without options
+    QList<double> Scores;            // by option, unrounded: what the leader is decided on
     QList<StableRange> Weighting;    // by attribute
     QList<StableRange> Rating;       // Rating[option * attributes + attribute]
     std::optional<SliderChange> Closest;

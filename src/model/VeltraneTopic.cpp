@@ -1,5 +1,6 @@
 #include "VeltraneTopic.h"
 
+#include "ScoreMatrix.h"
 #include "support/DecimalRound.h"
 #include "support/NumberText.h"
 #include "support/VeltraneError.h"
@@ -358,19 +359,13 @@ double VeltraneTopic::pGetOptionSubTotal(int16_t optionID, int16_t attributeID) 
 {
     pCheckOption(optionID, "pGetOptionSubTotal");
     pCheckAttribute(attributeID, "pGetOptionSubTotal");
-    double rating = m_options[optionID].Ratings[attributeID];
-    if (m_invertWeights)
-        rating = 1 - rating;
-    return pGetWeighting(attributeID, true, true) * rating;
+    return ScoreMatrix::Of(*this).Share(optionID, attributeID);
 }
 
 double VeltraneTopic::GetScore(int16_t optionID) const
 {
     pCheckOption(optionID, "GetScore");
-    double score = 0;
-    for (int16_t attribute = 0; attribute < TotalAttributes(); ++attribute)
-        score += pGetOptionSubTotal(optionID, attribute);
-    return pRound(score);
+    return pRound(ScoreMatrix::Of(*this).Score(optionID));
 }
 
 void VeltraneTopic::OutputDebugInfo() const

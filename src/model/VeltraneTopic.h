@@ -142,6 +142,8 @@ public:
     static double NormalisedShare(double weighting, double sum, qsizetype count);
 
 private:
+    friend struct ScoreMatrix;
+
     double pGetWeighting(int16_t attributeID, bool normalised, bool noRound) const;
     double pRound(double value) const;
 

@@ -9,3 +9,9 @@ foreach(switch IN ITEMS help version)
     TIMEOUT 30
     ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=unset:;DISPLAY=unset:;WAYLAND_DISPLAY=unset:")
 endforeach()
+
+# The scripted commands (--scores, --export, --report) from a shell with no display.
+add_test(NAME app_command_line
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/command_line.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR})
+set_tests_properties(app_command_line PROPERTIES TIMEOUT 120
+  ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=unset:;DISPLAY=unset:;WAYLAND_DISPLAY=unset:")

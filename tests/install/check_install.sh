@@ -15,11 +15,21 @@ share=$prefix/share
 
 for f in bin/veltrane share/applications/veltrane.desktop share/mime/packages/veltrane.xml \
          share/icons/hicolor/scalable/apps/veltrane.svg share/doc/veltrane/help.html share/doc/veltrane/copyright \
-         share/metainfo/org.veltrane.Veltrane.metainfo.xml; do
+         share/metainfo/org.veltrane.Veltrane.metainfo.xml share/man/man1/veltrane.1.gz share/doc/veltrane/changelog.gz; do
     [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/veltrane" ] || fail "the binary is not executable"
 "$prefix/bin/veltrane" --version | grep -q '^Veltrane ' || fail "the installed binary does not run"
+
+# The manual page formats without warnings and documents every command.
+if command -v man > /dev/null; then
+    man_warnings=$(MANWIDTH=80 man --warnings -l "$share/man/man1/veltrane.1.gz" 2>&1 > /dev/null) \
+        || fail "the manual page does not format"
+    [ -z "$man_warnings" ] || fail "the manual page warns: $man_warnings"
+fi
+for word in scores json export report uninstall; do
+    zcat "$share/man/man1/veltrane.1.gz" | grep -qF -e "\\-\\-$word" -e "/$word" || fail "the manual page does not mention $word"
+done
 
 desktop-file-validate "$share/applications/veltrane.desktop" || fail "desktop entry does not validate"
 grep -qx 'MimeType=application/x-veltrane-topic;' "$share/applications/veltrane.desktop" \

@@ -39,14 +39,16 @@ TEST(TopicDialogs, SaveDialogSettingsAndDispatchByExtension)
     topic->SetTitle("What: A/B? <\"x\"> | *\\");
 
     FileDialogRecorder dialogs({folder.path("a.vtp"), folder.path("b.csv"), folder.path("c.jpg"),
-                                folder.path("d.bmp"), folder.path("e.CSV"), folder.path("f"), folder.path("g.JPG")});
+                                folder.path("d.bmp"), folder.path("e.CSV"), folder.path("f"), folder.path("g.JPG"),
+                                folder.path("h.pdf")});
     MsgBoxRecorder boxes;
     EXPECT_TRUE(SaveTopicAs(*topic));
     const auto &first = dialogs.dialogs[0];
     EXPECT_EQ(first.flags, 0x208802);
     EXPECT_EQ(first.fileName, "What AB x  ");
     EXPECT_EQ(first.filter, "Veltrane Topic (*.vtp)|*.vtp|Excel CSV file (*.csv)|*.csv|"
-                            "Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp");
+                            "Screenshot - JPG Image (*.jpg)|*.jpg|Screenshot - Bitmap Image (*.bmp)|*.bmp|"
+                            "Decision report (*.pdf)|*.pdf");
     EXPECT_EQ(first.initDir, "/somewhere/");
     EXPECT_TRUE(first.cancelError);
     EXPECT_TRUE(first.save);
@@ -72,6 +74,16 @@ TEST(TopicDialogs, SaveDialogSettingsAndDispatchByExtension)
         EXPECT_TRUE(ScratchFolder::read(folder.path(name)).startsWith(";\r\n")) << name;
     }
     EXPECT_EQ(screenshots.calls.size(), 2);
+
+    // A report is written by the window library, and is no save of the topic either.
+    QStringList reports;
+    windowHooks().saveReport = [&reports](const QString &fileName, const VeltraneTopic &of) {
+        reports << fileName + ' ' + of.Title();
+        return true;
+    };
+    EXPECT_FALSE(SaveTopicAs(*topic));
+    windowHooks().saveReport = {};
+    EXPECT_EQ(reports, QStringList(folder.path("h.pdf") + ' ' + topic->Title()));
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
 

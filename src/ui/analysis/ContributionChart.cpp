@@ -3,6 +3,7 @@
 
 #include "AnalysisArt.h"
 #include "io/modParameters.h"
+#include "model/ScoreMatrix.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
 #include "ui/support/DisplayNumber.h"
@@ -18,20 +19,6 @@ constexpr double NameColumn = 120;
 constexpr double ScoreColumn = 64;
 constexpr double LegendHeight = 40;
 constexpr double MaxBarHeight = 30;
-
-// The normalised, unrounded weighting of every attribute: its share of an option rated 1
-// everywhere, so it is the very number the score uses.
-QList<double> normalisedWeightings(const VeltraneTopic &topic)
-{
-    VeltraneTopic unit = topic;
-    unit.SetInvertWeights(false);
-    QList<double> weightings;
-    for (int16_t j = 0; j < unit.TotalAttributes(); ++j) {
-        unit.SetRating(0, j, 1);
-        weightings << unit.pGetOptionSubTotal(0, j);
-    }
-    return weightings;
-}
 
 } // namespace
 
@@ -56,13 +43,14 @@ void ContributionChart::Refresh()
         m_inverted = topic->InvertWeights();
         for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
             m_attributeNames << topic->GetAttributeName(j);
-        m_weightings = normalisedWeightings(*topic);
+        const ScoreMatrix matrix = ScoreMatrix::Of(*topic);
+        m_weightings = QList<double>(matrix.Weight.begin(), matrix.Weight.end());
         for (int16_t i = 0; i < topic->TotalOptions(); ++i) {
             m_optionNames << topic->GetOptionName(i);
             QList<double> shares;
             QList<double> ratings;
             for (int16_t j = 0; j < topic->TotalAttributes(); ++j) {
-                shares << topic->pGetOptionSubTotal(i, j);
+                shares << matrix.Share(i, j);
                 ratings << topic->GetRating(i, j);
             }
             m_shares << shares;

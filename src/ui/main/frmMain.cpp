@@ -144,7 +144,7 @@ void frmMain::CreateFixedControls()
     // The focus catchers of in-place editing and the measuring box stay out of sight.
     txtTabDetectorBack = makeTextBox(this, "txtTabDetectorBack");
     txtEditBox = makeTextBox(this, "txtEditBox");
-    txtEditBox->setMaxLength(100);
+    txtEditBox->setMaxLength(MaxEditLength);
     txtEditBox->setFrame(false);
     txtEditBox->hide();
     txtTabDetectorForward = makeTextBox(this, "txtTabDetectorForward");

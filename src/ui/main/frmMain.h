@@ -57,9 +57,10 @@ public:
     static constexpr int16_t HighlightOption = 1;
     static constexpr int16_t HighlightAttribute = 2;
 
-    // Edit kinds of BeginEdit.
+    // Edit kinds of BeginEdit, and the longest text the edit box takes.
     static constexpr int16_t EditText = 0;
     static constexpr int16_t EditNumber = 1;
+    static constexpr int MaxEditLength = 100;
 
     // Score bar colours.
     static constexpr uint32_t BestScoreColour = 0x0CC0FE;  // RGB(254,192,12)
@@ -217,9 +218,9 @@ public:
     // tooltip and the analysis window alike; made on first use.
     ConfidenceRunner &ConfidenceFigures();
     // The tooltip of the best score bar: the margin over the runner-up and the smallest
-    // single slider move that hands the lead to another option; with the topic's
-    // confidence figures, also how often the leader comes out best.
-    static QString GoldBarToolTip(const VeltraneTopic &topic, const std::optional<SliderChange> &Closest,
+    // single slider move that hands the lead to another option, from the topic's ranges;
+    // with the topic's confidence figures, also how often the leader comes out best.
+    static QString GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &Ranges,
                                   const Confidence *Figures = nullptr);
     // A spread slider of the analysis window moved: the topic takes the spread and every
     // figure follows; a completed move is one undo step.
@@ -309,6 +310,8 @@ public:
     // happens with nothing to undo (redo), while a dialog is open, or while one runs.
     void Undo();
     void Redo();
+    // Opens the topic's notes (frmMain_Notes.cpp); OK with changed notes is one step.
+    void EditNotes();
     // After the save command: a topic that counts as saved is the clean state.
     void NoteSaved();
     // A name in a step's description: quoted, a long one cut short.
@@ -370,8 +373,7 @@ private:
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 
     // The best bar's tooltip, with the confidence line once the figures for the topic are in.
-    void ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader, const std::optional<SliderChange> &closest,
-                            bool show);
+    void ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show);
     // What the sliders' accessible names were last made from: they are made again only
     // after a rename or a rebuild.
     size_t SliderNamesSource = 0;

@@ -252,9 +252,9 @@ void frmMain::UpdateSliderArrays(bool SkipRedrawForm)
 
     // 8. Within the limits of what the window can show.
     btnRemoveAttribute->setEnabled(A != 1);
-    btnAddAttribute->setEnabled(A < 10);
+    btnAddAttribute->setEnabled(A < modParameters::ShownLimit);
     btnRemoveOption->setEnabled(O != 1);
-    btnAddOption->setEnabled(O < 10);
+    btnAddOption->setEnabled(O < modParameters::ShownLimit);
 
     // 9. Minimum size, and the values shown.
     ComputeMinimumSize();

@@ -189,6 +189,11 @@ bool frmMain::Form_KeyDown(QKeyEvent *event)
         btnWeightings_Click();
         return true;
     }
+    // F4 opens the topic's notes.
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier && txtEditBox->isHidden()) {
+        EditNotes();
+        return true;
+    }
     // Undo and redo, beside the shortcuts of the design; in the open edit box the keys
     // are the box's own.
     if (txtEditBox->isHidden()) {

@@ -24,8 +24,6 @@ using namespace modParameters;
 
 namespace {
 
-constexpr int MaxEditLength = 100;
-
 // Focus that leaves with the window's deactivation or a context menu is not the end of
 // an edit: the person comes back to the same edit.
 bool isRealFocusChange(const QEvent *event)

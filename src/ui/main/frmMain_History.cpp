@@ -147,8 +147,12 @@ void frmMain::contextMenuEvent(QContextMenuEvent *event)
     redo->setObjectName(QStringLiteral("mnuRedo"));
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redo->setEnabled(History.CanRedo());
+    menu.addSeparator();
+    QAction *notes = menu.addAction(QStringLiteral("Notes\u2026"), this, &frmMain::EditNotes);
+    notes->setObjectName(QStringLiteral("mnuNotes"));
+    notes->setShortcut(QKeySequence(Qt::Key_F4));
     // The keys are the window's (Form_KeyDown); the menu only shows them.
-    for (QAction *action : {undo, redo})
+    for (QAction *action : {undo, redo, notes})
         action->setShortcutContext(Qt::WidgetShortcut);
     menu.exec(event->globalPos());
     event->accept();

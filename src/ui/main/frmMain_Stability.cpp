@@ -10,6 +10,7 @@
 
 #include "app/modStartup.h"
 #include "io/modParameters.h"
+#include "model/DecisionSummary.h"
 #include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
@@ -27,19 +28,6 @@
 #include <algorithm>
 
 namespace {
-
-// Unrounded scores, as the leader is decided on them.
-QList<double> unroundedScores(const VeltraneTopic &topic)
-{
-    QList<double> scores;
-    for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
-        double score = 0;
-        for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
-            score += topic.pGetOptionSubTotal(i, j);
-        scores << score;
-    }
-    return scores;
-}
 
 // What a range's tooltip depends on besides the range: the option names and the display form.
 size_t textSource(const VeltraneTopic &topic)
@@ -88,13 +76,13 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     return text;
 }
 
-QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const std::optional<SliderChange> &change,
-                                const Confidence *Figures)
+QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, const Confidence *Figures)
 {
     if (topic.TotalOptions() < 2)
         return topic.TotalOptions() == 1 ? topic.GetOptionName(0) + QStringLiteral(" is the only option.") : QString();
-    const QList<double> scores = unroundedScores(topic);
-    const int16_t leader = TopicStability::Leader(topic);
+    const QList<double> &scores = ranges.Scores;
+    const int16_t leader = ranges.Leader;
+    const std::optional<SliderChange> &change = ranges.Closest;
     int16_t runnerUp = -1;
     for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
         if (i != leader && (runnerUp < 0 || scores[i] > scores[runnerUp]))
@@ -106,18 +94,7 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const std::optional<
                               : QStringLiteral("Level with %1; the first in the list counts as best.")
                                     .arg(topic.GetOptionName(runnerUp));
 
-    if (!change) {
-        text += QStringLiteral(" No single slider move makes another option best.");
-    } else {
-        const QString slider = change->IsWeighting
-                                   ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
-                                   : QStringLiteral("%1's %2 rating")
-                                         .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
-        text += QStringLiteral(" The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-                    .arg(slider, FormatNumberForDisplay(change->From),
-                         change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-                         FormatNumberForDisplay(change->To), topic.GetOptionName(change->NewLeader));
-    }
+    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay);
     if (Figures && Figures->Best.size() == topic.TotalOptions()) {
         text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
                     .arg(DisplayChanceText(Figures->Best[leader]), DisplayCountText(Figures->Draws),
@@ -133,25 +110,23 @@ ConfidenceRunner &frmMain::ConfidenceFigures()
         connect(Figures, &ConfidenceRunner::Ready, this, [this] {
             const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
             if (topic && modParameters::ShowStability && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-                const TopicRanges ranges = TopicStability::AllRanges(*topic);
-                ShowGoldBarToolTip(*topic, ranges.Leader, ranges.Closest, true);
+                ShowGoldBarToolTip(*topic, TopicStability::AllRanges(*topic), true);
             }
         });
     }
     return *Figures;
 }
 
-void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, int16_t leader,
-                                 const std::optional<SliderChange> &closest, bool show)
+void frmMain::ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show)
 {
     std::optional<Confidence> figures;
     if (show && topic.TotalOptions() > 1) {
         ConfidenceFigures().Request(topic);
         figures = ConfidenceFigures().ResultFor(topic);
     }
-    const QString tip = show ? GoldBarToolTip(topic, closest, figures ? &*figures : nullptr) : QString();
+    const QString tip = show ? GoldBarToolTip(topic, ranges, figures ? &*figures : nullptr) : QString();
     for (int16_t i = 0; i < int16_t(sliderScore.size()); ++i) {
-        const QString shown = i == leader ? tip : QString();
+        const QString shown = i == ranges.Leader ? tip : QString();
         if (sliderScore[i]->toolTip() != shown)
             sliderScore[i]->setToolTip(shown);
     }
@@ -227,7 +202,7 @@ void frmMain::RefreshStability()
             else
                 hideRange(*sliderRating[k]);
         }
-        ShowGoldBarToolTip(topic, all.Leader, all.Closest, show);
+        ShowGoldBarToolTip(topic, all, show);
     } catch (const VeltraneError &) {
         // Only while the arrays and the topic disagree (in the middle of a rebuild); the
         // refresh that ends the rebuild brings the marks back.

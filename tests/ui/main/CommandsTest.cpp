@@ -293,6 +293,9 @@ TEST_F(CommandsTest, ADroppedTopicOrCsvFileOpensAsLoadDoesAndOtherDropsAreRefuse
     ASSERT_TRUE(modLoadSave::SaveTopicFile(topicFile, saved));
     const QString otherFile = Saved("notes.txt");
     ASSERT_TRUE(WriteFileBytes(otherFile, "Holidays"));
+    // Open would read this one as a topic file, by the name's exact last four characters.
+    const QString upperCsv = Saved("BIKES.CSV");
+    ASSERT_TRUE(QFile::copy(csvFile, upperCsv));
 
     // As a drag from another program comes: entering first, then the drop on the target
     // that accepted the entry; false when refused on entry.
@@ -311,7 +314,8 @@ TEST_F(CommandsTest, ADroppedTopicOrCsvFileOpensAsLoadDoesAndOtherDropsAreRefuse
         return drop.isAccepted();
     };
     const QUrl topicUrl = QUrl::fromLocalFile(topicFile);
-    for (const QList<QUrl> &refused : {QList<QUrl>{QUrl::fromLocalFile(otherFile)}, QList<QUrl>{topicUrl, topicUrl},
+    for (const QList<QUrl> &refused : {QList<QUrl>{QUrl::fromLocalFile(otherFile)}, QList<QUrl>{QUrl::fromLocalFile(upperCsv)},
+                                       QList<QUrl>{topicUrl, topicUrl},
                                        QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.vtp"))}})
         EXPECT_FALSE(dragAndDrop(refused)) << refused.front().toString().toStdString();
     EXPECT_NE(modParameters::CurrentTopic->Title(), "Holidays");

@@ -4,12 +4,14 @@
 
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/main/NotesEditor.h"
 #include "ui/support/VLabel.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -207,7 +209,7 @@ TEST_F(UndoRedoTest, MenuNamesTheStepAndOnlyTopicChangesCount)
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(window, &event);
-    EXPECT_EQ(texts, QStringList({"Undo Delete Attribute \"Price\"", "Redo (off)"}));
+    EXPECT_EQ(texts, QStringList({"Undo Delete Attribute \"Price\"", "Redo (off)", "", "Notes\u2026"}));
     EXPECT_EQ(Now().TotalAttributes(), 3);
     EXPECT_EQ(window->History.RedoDescription(), "Delete Attribute \"Price\"");
 
@@ -242,4 +244,34 @@ TEST_F(UndoRedoTest, MenuNamesTheStepAndOnlyTopicChangesCount)
     EXPECT_FALSE(window->History.CanUndo());
     EXPECT_TRUE(window->History.IsClean());
     EXPECT_FALSE(modParameters::TopicChanged);
+}
+
+TEST_F(UndoRedoTest, NotesEditedInTheirBoxAreOneStepEach)
+{
+    // The box opened by F4 (the menu's entry runs the same), closed by OK or Cancel.
+    const auto edit = [this](const QString &text, bool keep) {
+        Press(Qt::Key_F4, Qt::NoModifier);
+        auto *editor = window->findChild<NotesEditor *>(QStringLiteral("frmNotes"));
+        ASSERT_TRUE(editor && editor->isVisible());
+        EXPECT_EQ(editor->Notes(), Now().Description());
+        editor->txtNotes->setPlainText(text);
+        keep ? editor->accept() : editor->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    edit(QStringLiteral("Bought in May.\nThe dealer gave 5% off;\ttax included."), true);
+    EXPECT_EQ(Now().Description(), "Bought in May.\nThe dealer gave 5% off;\ttax included.");
+    EXPECT_TRUE(modParameters::TopicChanged);
+    EXPECT_EQ(window->History.UndoDescription(), "Edit Notes");
+    EXPECT_EQ(window->History.UndoSteps(), 1);
+
+    // Cancel, and OK without a change, store nothing.
+    edit(QStringLiteral("dropped"), false);
+    edit(Now().Description(), true);
+    EXPECT_EQ(window->History.UndoSteps(), 1);
+
+    Press(Qt::Key_Z);
+    EXPECT_TRUE(Now().Description().isEmpty());
+    EXPECT_FALSE(modParameters::TopicChanged);
+    Press(Qt::Key_Y);
+    EXPECT_EQ(Now().Description(), "Bought in May.\nThe dealer gave 5% off;\ttax included.");
 }
