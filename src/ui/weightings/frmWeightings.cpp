@@ -113,7 +113,7 @@ WeightingMethodInputs frmWeightings::ChosenInputs() const
 
 QString frmWeightings::StepDescription() const
 {
-    return QStringLiteral("Weightings from ") + QLatin1String(methodWords(ChosenInputs().Kind));
+    return QStringLiteral("Set Weightings from ") + QLatin1String(methodWords(ChosenInputs().Kind));
 }
 
 MethodPage *frmWeightings::currentPage() const

@@ -36,7 +36,7 @@ public:
 
     // The answers of the tab in sight.
     WeightingMethodInputs ChosenInputs() const;
-    // A few words on the method of the tab in sight, for the undo step: "Weightings from the ranking".
+    // The undo step Apply makes: "Set Weightings from the ranking".
     QString StepDescription() const;
 
     QLabel *lblNoLongerMatch = nullptr;

@@ -107,6 +107,7 @@ TEST_F(WeightingsDialogTest, RankingByKeysWithATieIsOneUndoStep)
     EXPECT_EQ(Weightings(), QList<double>({0.194, 0.194, 0.611}));
     EXPECT_EQ(modParameters::CurrentTopic->MethodInputs().Ranks, QList<int>({2, 2, 1}));
     EXPECT_TRUE(modParameters::TopicChanged);
+    EXPECT_EQ(window->History.UndoDescription(), "Set Weightings from the ranking");
     window->Undo();
     EXPECT_EQ(Weightings(), before);
     EXPECT_EQ(modParameters::CurrentTopic->MethodInputs().Kind, WeightingMethodInputs::Method::None);
