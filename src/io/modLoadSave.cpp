@@ -312,7 +312,7 @@ bool SaveTopicAs(const VeltraneTopic &topic)
             windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
         return false;
     }
-    if (fileName.right(4) == u".pdf") {
+    if (type == FileType::DecisionReport) {
         // Like a screenshot, a report is no save of the topic.
         if (windowHooks().saveReport)
             windowHooks().saveReport(fileName, topic);
@@ -366,6 +366,8 @@ FileType FileTypeOf(const QString &fileName)
         return FileType::JpegImage;
     if (extension == u".bmp")
         return FileType::BitmapImage;
+    if (extension == u".pdf")
+        return FileType::DecisionReport;
     return FileType::Other;
 }
 

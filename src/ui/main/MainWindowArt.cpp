@@ -56,7 +56,7 @@ Palette paletteFor(Glyph glyph)
 bool isRound(Glyph glyph)
 {
     return glyph == Glyph::Add || glyph == Glyph::Remove || glyph == Glyph::Hide || glyph == Glyph::Show
-           || glyph == Glyph::Chart;
+           || glyph == Glyph::Chart || glyph == Glyph::Balance;
 }
 
 // Draws the symbol in a 100 x 100 box.
@@ -177,6 +177,24 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
             p.drawRect(QRectF(bar.left, bar.top, 11, 72 - bar.top));
         }
         break;
+    case Glyph::Balance: {
+        // A post on a foot, a tilted beam, and a pan hanging from each end: the left one,
+        // in the gold of the best score, weighs more.
+        pen.setWidthF(9);
+        p.setPen(pen);
+        p.drawLine(QPointF(50, 26), QPointF(50, 74));
+        p.drawLine(QPointF(34, 76), QPointF(66, 76));
+        p.drawLine(QPointF(22, 38), QPointF(78, 26));
+        const auto pan = [&](double x, double top, const QColor &fill) {
+            pen.setWidthF(5);
+            p.setPen(pen);
+            p.setBrush(fill);
+            p.drawPolygon(QPolygonF({QPointF(x, top), QPointF(x - 15, top + 22), QPointF(x + 15, top + 22)}));
+        };
+        pan(22, 38, QColor(254, 192, 12));
+        pan(78, 26, Qt::white);
+        break;
+    }
     }
     }
 }

@@ -19,6 +19,7 @@ enum class Glyph {
     Hide,     // an upward chevron: the panel is shown and can be folded away
     Show,     // a downward chevron: the panel is folded and can be opened
     Chart,    // a small bar chart on its axes: how sure the decision is
+    Balance,  // a pair of scales, one pan lower: how much each attribute weighs
 };
 
 // The four looks of a picture button: normal, mouse over, pressed and disabled.

@@ -10,6 +10,7 @@
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
+#include "ui/measures/frmMeasurements.h"
 #include "ui/main/AccessibleWidgets.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
@@ -247,6 +248,8 @@ void frmMain::CreateFixedControls()
     }
     btnAnalysis = makeButton(this, "btnAnalysis", Glyph::Chart, SmallButtonSize,
                              QStringLiteral("How sure is the decision? Sensitivity chart (F9)"));
+    btnWeightings = makeButton(this, "btnWeightings", Glyph::Balance, SmallButtonSize,
+                               QStringLiteral("How much does each attribute matter? Rank, swing or compare (F8)"));
     connect(btnToggleScore, &ImageButton::Click, this, &frmMain::btnToggleScore_Click);
     connect(btnToggleWeightings, &ImageButton::Click, this, &frmMain::btnToggleWeightings_Click);
     connect(btnToggleRatings, &ImageButton::Click, this, &frmMain::btnToggleRatings_Click);
@@ -287,6 +290,7 @@ void frmMain::PrepareButtonArt()
                                         {Glyph::Hide, SmallButtonSize},
                                         {Glyph::Show, SmallButtonSize},
                                         {Glyph::Chart, SmallButtonSize},
+                                        {Glyph::Balance, SmallButtonSize},
                                         {Glyph::Remove, RemoveButtonSize}},
                                        pictureRatio());
 }
@@ -307,6 +311,7 @@ void frmMain::InstallWindowHooks()
     // The settings dialog puts itself in place of the window for as long as it is loaded.
     hooks.dialogOwner = []() -> QObject * { return frmMain::Instance(); };
     InstallScreenshotHook();
+    hooks.chooseMeasurements = frmMeasurements::Choose;
 }
 
 void frmMain::Form_Load()

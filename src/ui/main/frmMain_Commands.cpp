@@ -174,6 +174,7 @@ void frmMain::InitCommands()
         {btnRemoveOption, &frmMain::btnRemoveOption_Click},
         {btnRemoveAttribute, &frmMain::btnRemoveAttribute_Click},
         {btnAnalysis, &frmMain::btnAnalysis_Click},
+        {btnWeightings, &frmMain::btnWeightings_Click},
     };
     for (const auto &[button, handler] : commands)
         connect(button, &ImageButton::Click, this, handler);
@@ -193,7 +194,7 @@ void frmMain::InitCommands()
 
 bool frmMain::Form_KeyDown(QKeyEvent *event)
 {
-    // Beside the Ctrl shortcuts: F9 opens the analysis window.
+    // Beside the Ctrl shortcuts: F9 opens the analysis window, F8 the weightings dialog.
     if (event->key() == Qt::Key_F9 && event->modifiers() == Qt::NoModifier) {
         btnAnalysis_Click();
         return true;
@@ -201,6 +202,10 @@ bool frmMain::Form_KeyDown(QKeyEvent *event)
     // F4 opens the topic's notes.
     if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier && txtEditBox->isHidden()) {
         EditNotes();
+        return true;
+    }
+    if (event->key() == Qt::Key_F8 && event->modifiers() == Qt::NoModifier) {
+        btnWeightings_Click();
         return true;
     }
     // Undo and redo, beside the shortcuts of the design; in the open edit box the keys

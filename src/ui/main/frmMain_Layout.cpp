@@ -296,6 +296,7 @@ void frmMain::ArrangeMatrix(bool FromResize)
             value->show();
         }
     }
+    PlaceWeightingsButton();
     KeepButtonsOnTop();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
+#include "ui/support/MeasureText.h"
 
 #include <QHashFunctions>
 #include <QLocale>
@@ -46,16 +47,27 @@ size_t textSource(const VeltraneTopic &topic)
     return source;
 }
 
+// A rating slider names its cell: where that cell has a measured value, the range is told
+// in the value's unit.
 void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range,
-               size_t source)
+               size_t source, int16_t option = -1, int16_t attribute = -1)
 {
     slider.SetStableRange(float(range.From * 100), float(range.To * 100));
+    const bool measured = option >= 0 && topic.HasValue(option, attribute);
     // One slider's move leaves most other ranges exactly as they were: their text is kept.
-    const size_t text = qHashMulti(source, leader, range.From, range.To, range.LeaderBelow, range.LeaderAbove);
+    size_t text = qHashMulti(source, leader, range.From, range.To, range.LeaderBelow, range.LeaderAbove);
+    if (measured) {
+        const AttributeScale scale = topic.GetScale(attribute);
+        text = qHashMulti(text, topic.GetAttributeName(attribute), scale.Unit, scale.Worst, scale.Best,
+                          scale.Points.size(), topic.GetValue(option, attribute));
+        for (const ValuePoint &point : scale.Points)
+            text = qHashMulti(text, point.Value, point.Rating);
+    }
     if (slider.ToolTipSource == text && !slider.toolTip().isEmpty())
         return;
     slider.ToolTipSource = text;
-    slider.setToolTip(frmMain::StableRangeText(topic, leader, range));
+    slider.setToolTip(measured ? frmMain::MeasuredRangeText(topic, leader, range, option, attribute)
+                               : frmMain::StableRangeText(topic, leader, range));
 }
 
 void hideRange(MeterSlider &slider)
@@ -117,7 +129,7 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &r
     else
         text = QStringLiteral("Best by %1 ahead of %2.").arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp));
 
-    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay);
+    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay, MeasureText);
     if (Figures && Figures->Best.size() == topic.TotalOptions()) {
         text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
                     .arg(DisplayChanceText(Figures->Best[leader]), DisplayCountText(Figures->Draws),
@@ -221,7 +233,8 @@ void frmMain::RefreshStability()
         }
         for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
             if (show && k < A * O)
-                showRange(*sliderRating[k], topic, all.Leader, all.Rating[k], source);
+                showRange(*sliderRating[k], topic, all.Leader, all.Rating[k], source, GetOptionIDFromIndex(k),
+                          GetAttributeIDFromIndex(k));
             else
                 hideRange(*sliderRating[k]);
         }
