@@ -23,7 +23,7 @@ namespace {
 // true to the pixel at any window size.
 constexpr int Steps = 48;
 constexpr double LeftMargin = 52;
-constexpr double TopMargin = 58;
+constexpr double TopMargin = 78;
 constexpr double BottomMargin = 46;
 constexpr double NameGap = 8;
 constexpr double MaxNameWidth = 140;
@@ -195,8 +195,9 @@ void SensitivityChart::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     cboAttribute->move(16, 12);
+    // Under the attribute box, above the score axis's heading.
     chkFullScale->adjustSize();
-    chkFullScale->move(width() - chkFullScale->width() - 16, 34);
+    chkFullScale->move(16, 38);
 }
 
 void SensitivityChart::paintEvent(QPaintEvent *)

@@ -125,7 +125,9 @@ void frmAnalysis::ShowBeside(const QWidget &main, const QRect &stored)
             resize((fitted.size() - frame).expandedTo(minimumSize()));
             move(fitted.topLeft());
         } else {
-            move(PlaceBeside(main.frameGeometry(), size() + frame, area).topLeft());
+            const QRect placed = PlaceBeside(main.frameGeometry(), size() + frame, minimumSize() + frame, area);
+            resize(placed.size() - frame);
+            move(placed.topLeft());
         }
         m_placed = true;
     }

@@ -463,6 +463,7 @@ void frmMain::KeepOnScreen()
 {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         return;
+    FitAwaitsFrame = frameMargins(*this).isNull();
     const QRect outer = frameGeometry();
     const QRect fitted = FitWithin(outer, AvailableArea());
     if (fitted == outer)
@@ -504,6 +505,8 @@ void frmMain::moveEvent(QMoveEvent *event)
         return;
     if (ApplyWindowFrame())
         return;
+    if (FitAwaitsFrame && !frameMargins(*this).isNull())
+        KeepOnScreen();
     const QPoint outer = frameGeometry().topLeft();
     ProgramSettings::TrackWindowMove(PlacementState(), double(ToTwips(outer.x())), double(ToTwips(outer.y())));
 }
@@ -513,8 +516,12 @@ void frmMain::changeEvent(QEvent *event)
     PictureBox::changeEvent(event);
     if (!HooksInstalled)
         return;
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMinimized))
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMinimized)) {
+        // The frame is known by the time the window is first activated.
+        if (FitAwaitsFrame && !frameMargins(*this).isNull())
+            KeepOnScreen();
         RepaintGradients();
+    }
     else if (event->type() == QEvent::WindowStateChange) {
         ApplyWindowFrame(true);
         Form_Resize();

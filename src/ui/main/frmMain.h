@@ -412,6 +412,9 @@ private:
     // Moves the window (its frame) into the available area, up or left first, and makes it
     // smaller only where the screen is smaller than it; a window that fits stays put.
     void KeepOnScreen();
+    // Set while the window was last kept on the screen without its frame, which a window
+    // manager adds only once the window is shown: the fit is made again when it is known.
+    bool FitAwaitsFrame = false;
     ProgramSettings::WindowState PlacementState() const;
     // Applies the restored placement once the frame is known, in the normal state;
     // true when it did (and recorded the placement).

@@ -10,6 +10,7 @@ QRect FitWithin(const QRect &frame, const QRect &area);
 
 // Where a window of that outer size goes beside the main window's frame: against the side
 // of it (right, left, below or above) where the area has the most room for it, aligned
-// with the main window's top or left edge, and then within the area. Where no side has
-// room enough it overlaps the main window as little as that side allows.
-QRect PlaceBeside(const QRect &main, const QSize &size, const QRect &area);
+// with the main window's top or left edge, and then within the area. Where that side has
+// less room than the window needs, the window is made narrower (or lower) down to
+// `smallest`, and only then overlaps the main window as little as it can.
+QRect PlaceBeside(const QRect &main, const QSize &size, const QSize &smallest, const QRect &area);

@@ -104,16 +104,21 @@ TEST(WindowOperations, FitWithinMovesUpOrLeftFirstAndShrinksOnlyWhatIsTooLarge)
     EXPECT_EQ(FitWithin(QRect(5, 5, 10, 10), QRect()), QRect(5, 5, 10, 10));
 }
 
-// Beside the main window on the side with the most room; overlapping only as far as the
-// screen makes it.
+// Beside the main window on the side with the most room, made narrower before it
+// overlaps, and overlapping only as far as the screen makes it.
 TEST(WindowOperations, PlaceBesideTakesTheSideWithTheMostRoom)
 {
     const QRect screen(0, 0, 1366, 768);
-    EXPECT_EQ(PlaceBeside(QRect(0, 0, 600, 415), QSize(700, 500), screen), QRect(600, 0, 700, 500));
-    EXPECT_EQ(PlaceBeside(QRect(700, 100, 600, 415), QSize(500, 400), screen), QRect(200, 100, 500, 400));
-    EXPECT_EQ(PlaceBeside(QRect(400, 0, 600, 300), QSize(500, 400), screen), QRect(400, 300, 500, 400));
-    EXPECT_EQ(PlaceBeside(QRect(400, 200, 600, 400), QSize(500, 400), screen), QRect(0, 200, 500, 400));
-    EXPECT_EQ(PlaceBeside(QRect(383, 176, 600, 415), QSize(800, 540), screen), QRect(566, 176, 800, 540));
+    const auto place = [&](const QRect &main, const QSize &size, const QSize &smallest) {
+        return PlaceBeside(main, size, smallest, screen);
+    };
+    EXPECT_EQ(place(QRect(0, 0, 600, 415), QSize(700, 500), QSize(700, 500)), QRect(600, 0, 700, 500));
+    EXPECT_EQ(place(QRect(700, 100, 600, 415), QSize(500, 400), QSize(500, 400)), QRect(200, 100, 500, 400));
+    EXPECT_EQ(place(QRect(400, 0, 600, 300), QSize(500, 400), QSize(500, 400)), QRect(400, 300, 500, 400));
+    EXPECT_EQ(place(QRect(400, 200, 600, 400), QSize(500, 400), QSize(500, 400)), QRect(0, 200, 500, 400));
+    // 383 pixels either side of a centred window: narrower, down to the least width.
+    EXPECT_EQ(place(QRect(383, 176, 600, 415), QSize(800, 540), QSize(300, 300)), QRect(983, 176, 383, 540));
+    EXPECT_EQ(place(QRect(383, 176, 600, 415), QSize(800, 540), QSize(420, 300)), QRect(946, 176, 420, 540));
 }
 
 #include "WindowOperationsTest.moc"
