@@ -108,13 +108,9 @@ int Main(int argc, char **argv)
     }
 
     ProgramSettings::ReadDisplaySettings();
-<<<<<<< HEAD
     ProgramSettings::ReadRecentTopics();
     ProgramSettings::ReadAnalysisPlacement();
-    TopicChanged = false;
-=======
     SetTopicChanged(false);
->>>>>>> i22
     CurrentTopic = std::make_shared<VeltraneTopic>();
     CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
     MaxOptions = ShownLimit;

@@ -348,15 +348,10 @@ bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
     beforeOpening(fileName);
     const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
                                                                   : LoadTopicFile(fileName, topic);
-<<<<<<< HEAD
     if (loaded) {
-        modParameters::TopicChanged = false;
+        modParameters::SetTopicChanged(false);
         RecentTopics::Note(fileName);
     }
-=======
-    if (loaded)
-        modParameters::SetTopicChanged(false);
->>>>>>> i22
     return loaded;
 }
 

@@ -38,31 +38,18 @@ void ContributionChart::Refresh(const VeltraneTopic &topic)
     m_weightings.clear();
     m_reversed.clear();
     m_leader = -1;
-<<<<<<< HEAD
-    const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
-    if (topic && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-        for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
-            m_attributeNames << topic->GetAttributeName(j);
-        const ScoreMatrix matrix = ScoreMatrix::Of(*topic);
-=======
     if (topic.TotalOptions() > 0 && topic.TotalAttributes() > 0) {
-        m_inverted = topic.InvertWeights();
         for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
             m_attributeNames << topic.GetAttributeName(j);
         const ScoreMatrix matrix = ScoreMatrix::Of(topic);
->>>>>>> i22
         m_weightings = QList<double>(matrix.Weight.begin(), matrix.Weight.end());
         for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
             m_optionNames << topic.GetOptionName(i);
             QList<double> shares;
             QList<double> ratings;
-<<<<<<< HEAD
-            for (int16_t j = 0; j < topic->TotalAttributes(); ++j) {
+            for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
                 if (i == 0)
                     m_reversed << matrix.Reversed(j);
-=======
-            for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
->>>>>>> i22
                 shares << matrix.Share(i, j);
                 ratings << topic.GetRating(i, j);
             }
