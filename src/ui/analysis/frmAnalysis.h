@@ -51,15 +51,15 @@ public:
     // `stored`), beside the main window on the side of the screen with the most room.
     void ShowBeside(const QWidget &main, const QRect &stored);
 
-signals:
-    // The window was moved or resized by the user: its place and size in twips, as
-    // ShowBeside takes them, for the owner to keep.
-    void Placed(const QRect &twips);
-
     QTabBar *tabViews = nullptr;
     SensitivityChart *Sensitivity = nullptr;
     ContributionChart *Contributions = nullptr;
     ConfidenceView *Chances = nullptr;
+
+signals:
+    // The window was moved or resized by the user: its place and size in twips, as
+    // ShowBeside takes them, for the owner to keep.
+    void Placed(const QRect &twips);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
