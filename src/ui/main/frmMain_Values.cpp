@@ -95,6 +95,7 @@ void frmMain::UpdateSettings()
     if (RefreshDepth == 1) {
         Insight->Refresh();
         ShowMeasures();
+        PlaceWeightingsButton(); // clear of the marks just shown
     }
 }
 

@@ -9,6 +9,7 @@
 #include "support/VeltraneError.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/main/ShapeControl.h"
 #include "ui/support/VLabel.h"
 #include "ui/weightings/frmWeightings.h"
 
@@ -42,17 +43,20 @@ void frmMain::PlaceWeightingsButton()
 {
     if (!btnWeightings || !modParameters::CurrentTopic)
         return;
-    // Everything the button must keep clear of, as stretches of x along the band it sits in.
+    // Every control the button must keep clear of: all shown on the window but the panels
+    // (drawn into the background), the hover highlight and the loading mask.
     const int size = btnWeightings->width();
-    std::vector<QWidget *> controls = {lblWeightings, btnToggleWeightings, btnAddAttribute};
-    const auto attributes = size_t(modParameters::CurrentTopic->TotalAttributes());
-    for (size_t j = 0; j < attributes && j < lblAttribute.size(); ++j)
-        controls.insert(controls.end(), {lblAttribute[j], sliderWeighting[j], lblWeighting[j]});
+    std::vector<QWidget *> controls;
+    const QWidget *behind[] = {picScoreFrame, picWeightingFrame, picRatingFrame, picMask,     picCapture,
+                               lblHighlight,  shpHighlight,      shpHighlight2,  shpHighlight3, btnWeightings};
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (std::find(std::begin(behind), std::end(behind), control) == std::end(behind))
+            controls.push_back(control);
     const auto freeAt = [&](int top, int from, int to) -> std::optional<int> {
         std::vector<std::pair<int, int>> taken;
         for (const QWidget *control : controls) {
             const QRect place = control->geometry();
-            if (!control->isHidden() && place.top() < top + size && place.bottom() >= top)
+            if (!control->isHidden() && !control->isWindow() && place.top() < top + size && place.bottom() >= top)
                 taken.emplace_back(place.left(), place.right());
         }
         std::sort(taken.begin(), taken.end(), [](auto a, auto b) { return a.second > b.second; });

@@ -185,6 +185,8 @@ TEST_F(WeightingsDialogTest, TheButtonNeverCoversAnotherControl)
     auto topic = ShowTopic(2, 4);
     for (int16_t j = 0; j < 4; ++j)
         topic->SetAttributeName(j, j % 2 ? QStringLiteral("Battery life in hours") : QStringLiteral("Fan"));
+    // A measured attribute has a mark beside its name.
+    topic->SetScale(3, AttributeScale{QStringLiteral("h"), 2, 12, {}});
     window->UpdateSliderArrays(false);
     int shown = 0;
     for (const bool weightingsShown : {true, false}) {
