@@ -96,6 +96,28 @@ void SliderMoveOn10x10(benchmark::State &state)
     modParameters::ShowStability = true;
 }
 
+// The same move on a decided topic whose every attribute is measured (1) or rated by hand
+// (0): a measured cell's label shows its value in the unit, its slider's range is told in
+// the unit, and each move carries the value along the scale.
+void MeasuredSliderMoveOn10x10(benchmark::State &state)
+{
+    frmMain &window = Window();
+    Show(window, 10, 10, false);
+    if (state.range(0) != 0) {
+        VeltraneTopic &topic = *modParameters::CurrentTopic;
+        for (int16_t j = 0; j < 10; ++j) {
+            topic.SetScale(j, {QStringLiteral("kg"), j % 2 ? 5.0 : 0.5, j % 2 ? 0.5 : 5.0, {{2.5, 0.4}}});
+            for (int16_t i = 0; i < 10; ++i)
+                topic.SetValue(i, j, ValueFunction::ValueOf(topic.GetScale(j), topic.GetRating(i, j)));
+        }
+    }
+    window.resize(1000, 760);
+    QApplication::processEvents();
+    modParameters::ShowStability = true;
+    window.UpdateSettings();
+    MoveBackAndForth(state, *window.sliderRating[45]);
+}
+
 void SliderMoveWhileCounting(benchmark::State &state)
 {
     frmMain &window = Window();
@@ -162,6 +184,7 @@ BENCHMARK(SliderMoveOn10x10)
     ->ArgsProduct({{1, 0}, {0, 1}})
     ->ArgNames({"marks", "tied"})
     ->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(MeasuredSliderMoveOn10x10)->Arg(0)->Arg(1)->ArgName("measured")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SliderMoveWhileCounting)->Arg(0)->Arg(1)->ArgName("tied")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(WholeWindowRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SensitivityChartRepaint)->Arg(0)->Arg(1)->ArgName("refreshed")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -1,8 +1,14 @@
 // Reads arbitrary bytes as a CSV sheet. Reading must never crash, and the grid must be
 // the one that a plain transcription of the splitting rule gives for the file's text, as
-// every text file is decoded, walked character by character.
+// every text file is decoded, walked character by character. Read as a table of
+// measurements, the same bytes give a table or a message; a numeric column has a finite
+// value or none in every row, and the proposal that the dialog starts from makes a topic
+// whose scales are valid and whose measured cells are rated by them.
 #include "FuzzSupport.h"
 #include "io/CSVFile.h"
+#include "io/MeasurementImport.h"
+#include "io/MeasurementTable.h"
+#include "model/VeltraneTopic.h"
 #include "io/TextFileReader.h"
 #include "support/VeltraneError.h"
 
@@ -89,6 +95,45 @@ Grid referenceGrid(QByteArrayView bytes)
     return grid;
 }
 
+void checkMeasurementTable(const QString &fileName)
+{
+    std::optional<MeasurementTable> table;
+    try {
+        table = MeasurementTable::FromFile(fileName);
+    } catch (const VeltraneError &error) {
+        if (error.description().isEmpty())
+            std::abort();
+        return;
+    }
+    if (table->RowCount() < 1 || table->ColumnCount() < 1)
+        std::abort();
+    for (int c = 0; c < table->ColumnCount(); ++c) {
+        const MeasurementColumn &column = table->Column(c);
+        if (column.Numeric != column.Problem.isEmpty())
+            std::abort();
+        for (int32_t r = 0; r < table->RowCount(); ++r) {
+            const std::optional<double> value = table->Value(r, c);
+            if ((value && (!column.Numeric || !std::isfinite(*value))))
+                std::abort();
+        }
+    }
+    const MeasurementChoice choice = MeasurementImport::DefaultChoice(*table, QStringLiteral("Sheet"));
+    if (!MeasurementImport::Problem(*table, choice).isEmpty())
+        return;
+    const auto topic = MeasurementImport::BuildTopic(*table, choice, false);
+    if (topic->TotalAttributes() != choice.Attributes.size() || topic->TotalOptions() != choice.Rows.size())
+        std::abort();
+    for (int16_t j = 0; j < topic->TotalAttributes(); ++j) {
+        if (!ValueFunction::IsValid(topic->GetScale(j)))
+            std::abort();
+        for (int16_t i = 0; i < topic->TotalOptions(); ++i) {
+            const double rating = topic->GetRating(i, j);
+            if (!(rating >= 0 && rating <= 1))
+                std::abort();
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -124,5 +169,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (csv.Columns() != columns || !csv.GetCellData(csv.Rows(), 0).isEmpty() || csv.CellsInRow(csv.Rows()) != 0)
         std::abort();
+    checkMeasurementTable(FuzzFile(QStringLiteral("input.csv"), data, size));
     return 0;
 }

@@ -5,7 +5,8 @@
 // figures add up;
 // every stability range, crossover and closest change is finite, within 0..1 and holds the
 // value as it stands. Notes of any content, the input read as UTF-16 included, come back
-// whole from a save.
+// whole from a save. Scales are valid, every measured value is finite and rated by its
+// scale, and both come back from a save.
 #include "FuzzSupport.h"
 #include "model/TopicConfidence.h"
 #include "model/TopicStability.h"
@@ -66,6 +67,48 @@ void checkStability(const VeltraneTopic &topic)
             std::abort();
 }
 
+void checkMeasures(const VeltraneTopic &topic)
+{
+    VeltraneTopic exact = topic;
+    exact.SetRounding(-1);
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
+        if (!topic.HasScale(j)) {
+            for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+                if (topic.HasValue(i, j))
+                    std::abort();
+            continue;
+        }
+        const AttributeScale scale = topic.GetScale(j);
+        if (!ValueFunction::IsValid(scale) || topic.CountsAgainst(j))
+            std::abort();
+        for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
+            if (topic.HasValue(i, j)
+                && (!std::isfinite(topic.GetValue(i, j))
+                    || exact.GetRating(i, j) != ValueFunction::RatingOf(scale, topic.GetValue(i, j))))
+                std::abort();
+        }
+    }
+}
+
+// Scales, lower-is-better marks and values come back from a save to the last bit.
+bool sameMeasures(const VeltraneTopic &a, const VeltraneTopic &b)
+{
+    for (int16_t j = 0; j < a.TotalAttributes(); ++j) {
+        if (a.HasScale(j) != b.HasScale(j) || a.CountsAgainst(j) != b.CountsAgainst(j))
+            return false;
+        const AttributeScale x = a.GetScale(j), y = b.GetScale(j);
+        if (x.Unit != y.Unit || x.Worst != y.Worst || x.Best != y.Best || x.Points.size() != y.Points.size())
+            return false;
+        for (qsizetype p = 0; p < x.Points.size(); ++p)
+            if (x.Points[p] != y.Points[p])
+                return false;
+        for (int16_t i = 0; i < a.TotalOptions(); ++i)
+            if (a.HasValue(i, j) != b.HasValue(i, j) || (a.HasValue(i, j) && a.GetValue(i, j) != b.GetValue(i, j)))
+                return false;
+    }
+    return true;
+}
+
 void checkMethodInputs(const VeltraneTopic &topic)
 {
     const WeightingMethodInputs &inputs = topic.MethodInputs();
@@ -115,6 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     checkStability(*topic);
     checkMethodInputs(*topic);
+    checkMeasures(*topic);
 
     topic->SetNormaliseWeights(false);
     const QString saved = FuzzFile(QStringLiteral("saved.vtp"), nullptr, 0);
@@ -122,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!modLoadSave::SaveTopicFile(saved, *topic) || !modLoadSave::LoadTopicFile(saved, again)
         || FuzzTopicSummary(*again) != FuzzTopicSummary(*topic) || again->Description() != topic->Description()
         || again->MethodInputs() != topic->MethodInputs()
-        || again->WeightingsMatchMethod() != topic->WeightingsMatchMethod())
+        || again->WeightingsMatchMethod() != topic->WeightingsMatchMethod() || !sameMeasures(*again, *topic))
         std::abort();
     return 0;
 }

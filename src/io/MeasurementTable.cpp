@@ -188,6 +188,18 @@ std::optional<double> parseNumber(QStringView body, const NumberStyle &style)
     return value;
 }
 
+// A currency sign with letters at most ("$", "US$", "kr") or a three-letter code ("CHF").
+bool isCurrency(const QString &text)
+{
+    bool sign = false;
+    bool upper = text.size() == 3;
+    for (const QChar c : text) {
+        sign = sign || c.category() == QChar::Symbol_Currency;
+        upper = upper && c >= u'A' && c <= u'Z';
+    }
+    return sign ? text.size() <= 4 : upper;
+}
+
 // A cell split into the text of its number and the unit written before or after it.
 struct CellParts {
     QString body;
@@ -214,6 +226,10 @@ std::optional<CellParts> splitCell(const QString &text)
     const QString before = trimmed(text.left(first));
     const QString after = trimmed(text.mid(last + 1));
     if (!before.isEmpty() && !after.isEmpty())
+        return std::nullopt;
+    // Before a number only money is written ("$1,299", "US$ 5", "CHF 12"); a word there
+    // names something ("Laptop 3", "HP 14").
+    if (!before.isEmpty() && !isCurrency(before))
         return std::nullopt;
     return CellParts{text.mid(first, last + 1 - first), before.isEmpty() ? after : before};
 }

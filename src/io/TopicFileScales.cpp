@@ -6,6 +6,7 @@
 #include "support/VariantConversion.h"
 #include "support/VeltraneError.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace TopicFileScales {
@@ -42,11 +43,22 @@ double finiteNumber(const INIFile &ini, const QString &section, const QString &k
     return *number;
 }
 
+// Measured values are kept to the last bit, so that a saved topic rates every cell exactly
+// as before: the shortest decimal text that reads back as the same number, never with an
+// exponent (the file's reader takes none). Values a person types ("1299", "0.5") read as
+// the file's usual numeric form.
+QString exactNumber(double value)
+{
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return result.ec == std::errc() ? QString::fromLatin1(text, result.ptr - text) : INIFile::FormatNumericValue(value);
+}
+
 QString pointsText(const QList<ValuePoint> &points)
 {
     QStringList pairs;
     for (const ValuePoint &point : points)
-        pairs.append(INIFile::FormatNumericValue(point.Value) + u':' + INIFile::FormatNumericValue(point.Rating));
+        pairs.append(exactNumber(point.Value) + u':' + exactNumber(point.Rating));
     return pairs.join(u';');
 }
 
@@ -131,8 +143,8 @@ void WriteAttribute(INIFile &ini, const VeltraneTopic &topic, int16_t attributeI
     }
     const AttributeScale scale = topic.GetScale(attributeID);
     ini.AddParameter(attributeKey(attributeID, "Unit"), scale.Unit);
-    ini.AddNumericParameter(attributeKey(attributeID, "Worst"), scale.Worst);
-    ini.AddNumericParameter(attributeKey(attributeID, "Best"), scale.Best);
+    ini.AddParameter(attributeKey(attributeID, "Worst"), exactNumber(scale.Worst));
+    ini.AddParameter(attributeKey(attributeID, "Best"), exactNumber(scale.Best));
     if (!scale.Points.isEmpty())
         ini.AddParameter(attributeKey(attributeID, "Points"), pointsText(scale.Points));
 }
@@ -140,7 +152,7 @@ void WriteAttribute(INIFile &ini, const VeltraneTopic &topic, int16_t attributeI
 void WriteValue(INIFile &ini, const VeltraneTopic &topic, int16_t optionID, int16_t attributeID)
 {
     if (topic.HasValue(optionID, attributeID))
-        ini.AddNumericParameter(valueKey(attributeID), topic.GetValue(optionID, attributeID));
+        ini.AddParameter(valueKey(attributeID), exactNumber(topic.GetValue(optionID, attributeID)));
 }
 
 void Read(const INIFile &ini, VeltraneTopic &topic)

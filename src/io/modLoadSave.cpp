@@ -3,6 +3,7 @@
 #include "io/INIFile.h"
 #include "io/INITextValue.h"
 #include "io/MeasurementImport.h"
+#include "io/RecentTopics.h"
 #include "io/TopicFileScales.h"
 #include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
@@ -304,8 +305,6 @@ bool SaveTopicAs(const VeltraneTopic &topic)
     modParameters::LastUsedDir = GetFolderOfPath(fileName);
 
     const FileType type = FileTypeOf(fileName);
-    if (type == FileType::CsvFile)
-        return ExportTopicCSV(fileName, topic);
     if (type == FileType::JpegImage || type == FileType::BitmapImage) {
         // A screenshot leaves the topic unsaved, so it reports false: a caller about to
         // discard the topic must not take the picture for a save.
@@ -319,7 +318,10 @@ bool SaveTopicAs(const VeltraneTopic &topic)
             windowHooks().saveReport(fileName, topic);
         return false;
     }
-    return SaveTopicFile(fileName, topic);
+    const bool saved = type == FileType::CsvFile ? ExportTopicCSV(fileName, topic) : SaveTopicFile(fileName, topic);
+    if (saved)
+        RecentTopics::Note(fileName);
+    return saved;
 }
 
 bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
@@ -346,8 +348,10 @@ bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
     beforeOpening(fileName);
     const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
                                                                   : LoadTopicFile(fileName, topic);
-    if (loaded)
+    if (loaded) {
         modParameters::TopicChanged = false;
+        RecentTopics::Note(fileName);
+    }
     return loaded;
 }
 

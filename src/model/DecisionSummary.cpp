@@ -52,17 +52,33 @@ QString DecisionSentence(const VeltraneTopic &topic, const DecisionSummary &summ
 }
 
 QString ClosestChangeSentence(const VeltraneTopic &topic, const std::optional<SliderChange> &change,
-                              const NumberText &number)
+                              const NumberText &number, const ValueText &value)
 {
     if (!change)
         return QStringLiteral("No single slider move makes another option best.");
+    if (value && !change->IsWeighting && topic.HasValue(change->OptionID, change->AttributeID)) {
+        const AttributeScale scale = topic.GetScale(change->AttributeID);
+        const double from = topic.GetValue(change->OptionID, change->AttributeID);
+        const double to = ValueFunction::ValueOf(scale, change->To);
+        return QStringLiteral("The smallest change that makes another option best: %1's %2 from %3 %4 to %5 (%6).")
+            .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID),
+                 value(from, scale.Unit), to < from ? QStringLiteral("down") : QStringLiteral("up"),
+                 value(to, scale.Unit), topic.GetOptionName(change->NewLeader));
+    }
     const QString slider = change->IsWeighting
                                ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
                                : QStringLiteral("%1's %2 rating")
                                      .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
+    const bool down = change->To < change->From;
+    // A move smaller than the numbers show is said in words, not as two equal numbers.
+    if (number(change->From) == number(change->To))
+        return QStringLiteral("The smallest change that makes another option best: any %1 of %2%3 (%4).")
+            .arg(down ? QStringLiteral("decrease") : QStringLiteral("increase"),
+                 change->IsWeighting ? QStringLiteral("the ") : QString(), slider,
+                 topic.GetOptionName(change->NewLeader));
     return QStringLiteral("The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-        .arg(slider, number(change->From), change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-             number(change->To), topic.GetOptionName(change->NewLeader));
+        .arg(slider, number(change->From), down ? QStringLiteral("down") : QStringLiteral("up"), number(change->To),
+             topic.GetOptionName(change->NewLeader));
 }
 
 } // namespace DecisionSummaries

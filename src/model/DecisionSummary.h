@@ -32,12 +32,15 @@ namespace DecisionSummaries {
 DecisionSummary Summarise(const VeltraneTopic &topic);
 
 using NumberText = std::function<QString(double)>;
+// A measured value in its unit ("1,299 $").
+using ValueText = std::function<QString(double value, const QString &unit)>;
 
 // "Car A is best with 0.620, 0.070 ahead of Car B." and the forms for one option and a tie.
 QString DecisionSentence(const VeltraneTopic &topic, const DecisionSummary &summary, const NumberText &number);
 
 // "Price weighting from 0.500 down to 0.310 makes Car B best.", or that no single move does.
+// With `value`, a rating slider of a cell with a measured value speaks in its unit.
 QString ClosestChangeSentence(const VeltraneTopic &topic, const std::optional<SliderChange> &change,
-                              const NumberText &number);
+                              const NumberText &number, const ValueText &value = {});
 
 } // namespace DecisionSummaries

@@ -10,8 +10,11 @@ ScoreMatrix ScoreMatrix::Of(const VeltraneTopic &topic)
     m.Options = int(topic.m_options.size());
     m.Invert = topic.m_invertWeights;
     m.Stored.resize(m.Attributes);
-    for (int a = 0; a < m.Attributes; ++a)
+    m.Against.resize(m.Attributes);
+    for (int a = 0; a < m.Attributes; ++a) {
         m.Stored[a] = m.Attributes == 1 ? 1.0 : topic.m_attributes[a].Weighting;
+        m.Against[a] = topic.m_attributes[a].LowerBetter;
+    }
     m.Rating.resize(qsizetype(m.Options) * m.Attributes);
     for (int o = 0; o < m.Options; ++o) {
         for (int a = 0; a < m.Attributes; ++a)

@@ -19,6 +19,7 @@ struct ScoreMatrix
     int Attributes = 0;
     int Options = 0;
     bool Invert = false;
+    QVarLengthArray<bool, 16> Against;   // per attribute: rated by hand, lower is better
     QVarLengthArray<double, 16> Stored;  // stored weightings; a single attribute reads 1
     QVarLengthArray<double, 16> Weight;  // normalised, unrounded: what each attribute counts for
     QVarLengthArray<double, 128> Rating; // stored ratings, option by option
@@ -26,11 +27,8 @@ struct ScoreMatrix
     static ScoreMatrix Of(const VeltraneTopic &topic);
 
     // Whether a higher rating on the attribute counts for less.
-    bool Reversed(int attribute) const
-    {
-        Q_UNUSED(attribute);
-        return Invert;
-    }
+    // (InvertWeights turns every attribute around, a lower-is-better one back again).
+    bool Reversed(int attribute) const { return Invert != Against[attribute]; }
     // The rating as it counts in a score.
     double Effective(int option, int attribute) const
     {

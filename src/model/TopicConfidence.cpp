@@ -130,6 +130,13 @@ uint64_t SeedOf(const VeltraneTopic &topic)
         mixValue(weighting);
     for (double rating : stored.Rating)
         mixValue(rating);
+    // Only a topic with lower-is-better attributes mixes them in, so every other topic
+    // keeps the figures it always had.
+    uint64_t against = 0;
+    for (int a = 0; a < stored.Attributes; ++a)
+        against |= uint64_t(stored.Against[a]) << (a % 64);
+    if (against != 0)
+        mix(against);
     return hash;
 }
 

@@ -33,7 +33,7 @@ inline constexpr double TieTolerance = ScoreMatrix::TieTolerance;
 Confidence Simulate(const VeltraneTopic &topic, int32_t draws, uint64_t seed);
 
 // A seed made of nothing but the values that decide the scores (the counts, the stored
-// weightings and ratings, InvertWeights and the two spreads): names, the title and the
+// weightings and ratings, InvertWeights, the lower-is-better marks and the two spreads): names, the title and the
 // display settings do not change the figures.
 uint64_t SeedOf(const VeltraneTopic &topic);
 

@@ -72,6 +72,8 @@ TEST(MeasurementTable, SemicolonSheetsReadTheDecimalComma)
     EXPECT_EQ(MeasurementTable::FromText("a\tb\nx\t-3.5e2\n").Value(0, 1), -350);
     EXPECT_FALSE(MeasurementTable::FromText("a,b\nx,1.2.3\ny,2\n").Column(1).Numeric);
     EXPECT_FALSE(MeasurementTable::FromText("a,b\nx,5 to 7 h\n").Column(1).Numeric);
+    EXPECT_FALSE(MeasurementTable::FromText("a,b\nx,Laptop 3\n").Column(1).Numeric);
+    EXPECT_EQ(MeasurementTable::FromText("a,b\nx,CHF 12\n").Column(1).Unit, "CHF");
 }
 
 TEST(MeasurementTable, FilesWithoutATableSayWhy)

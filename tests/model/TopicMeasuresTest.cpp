@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ErrorOf.h"
+#include "model/TopicConfidence.h"
+#include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -162,4 +165,48 @@ TEST(TopicMeasures, AddingAndDeletingCarryScalesAndValuesAlong)
     EXPECT_FALSE(single.HasScale(0));
     EXPECT_FALSE(single.HasValue(0, 0));
     EXPECT_EQ(single, VeltraneTopic());
+}
+
+// A lower-is-better attribute counts each rating r as 1 - r: scores, stable ranges and the
+// confidence seed agree with a topic that stores 1 - r instead, the ranges mirrored.
+TEST(TopicMeasures, LowerIsBetterCountsAsOneMinusTheRatingEverywhere)
+{
+    std::mt19937 random(22);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    for (int round = 0; round < 200; ++round) {
+        VeltraneTopic flagged;
+        flagged.SetTotalAttributes(3);
+        flagged.SetTotalOptions(3);
+        flagged.SetInvertWeights(round % 3 == 0);
+        for (int16_t a = 0; a < 3; ++a) {
+            flagged.pSetWeighting(a, uniform(random), false);
+            for (int16_t o = 0; o < 3; ++o)
+                flagged.SetRating(o, a, uniform(random));
+        }
+        const auto k = int16_t(round % 3);
+        VeltraneTopic mirrored = flagged;
+        flagged.SetLowerBetter(k, true);
+        for (int16_t o = 0; o < 3; ++o)
+            mirrored.SetRating(o, k, 1 - flagged.GetRating(o, k));
+        for (int16_t o = 0; o < 3; ++o)
+            ASSERT_NEAR(flagged.GetScore(o), mirrored.GetScore(o), 1e-12);
+        const TopicRanges ranges = TopicStability::AllRanges(flagged);
+        const TopicRanges mirror = TopicStability::AllRanges(mirrored);
+        ASSERT_EQ(ranges.Leader, mirror.Leader);
+        for (int16_t o = 0; o < 3; ++o) {
+            const StableRange &range = ranges.Rating[o * 3 + k];
+            const StableRange &image = mirror.Rating[o * 3 + k];
+            EXPECT_NEAR(range.From, 1 - image.To, 1e-9);
+            EXPECT_NEAR(range.To, 1 - image.From, 1e-9);
+            EXPECT_EQ(range.LeaderBelow, image.LeaderAbove);
+        }
+        EXPECT_NE(TopicConfidence::SeedOf(flagged), TopicConfidence::SeedOf(mirrored));
+    }
+
+    // Both switches at once cancel out.
+    VeltraneTopic topic;
+    topic.SetRating(0, 0, 0.8);
+    topic.SetInvertWeights(true);
+    topic.SetLowerBetter(0, true);
+    EXPECT_EQ(topic.GetScore(0), 0.8);
 }

@@ -37,10 +37,10 @@ void ContributionChart::Refresh()
     m_ratings.clear();
     m_scores.clear();
     m_weightings.clear();
+    m_reversed.clear();
     m_leader = -1;
     const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
     if (topic && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-        m_inverted = topic->InvertWeights();
         for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
             m_attributeNames << topic->GetAttributeName(j);
         const ScoreMatrix matrix = ScoreMatrix::Of(*topic);
@@ -50,6 +50,8 @@ void ContributionChart::Refresh()
             QList<double> shares;
             QList<double> ratings;
             for (int16_t j = 0; j < topic->TotalAttributes(); ++j) {
+                if (i == 0)
+                    m_reversed << matrix.Reversed(j);
                 shares << matrix.Share(i, j);
                 ratings << topic->GetRating(i, j);
             }
@@ -108,7 +110,7 @@ QString ContributionChart::ToolTipAt(QPointF point) const
             continue;
         const int i = segment.option;
         const int j = segment.attribute;
-        const QString rating = m_inverted ? QStringLiteral("(1 - %1)").arg(DisplayNumberText(m_ratings[i][j]))
+        const QString rating = m_reversed[j] ? QStringLiteral("(1 - %1)").arg(DisplayNumberText(m_ratings[i][j]))
                                           : DisplayNumberText(m_ratings[i][j]);
         return QStringLiteral("%1, %2: weighting %3 x rating %4 = %5 of its score %6")
             .arg(m_optionNames[i], m_attributeNames[j], DisplayNumberText(m_weightings[j]), rating,

@@ -53,7 +53,7 @@ private:
     QList<QList<double>> m_shares;
     QList<QList<double>> m_ratings;
     QList<double> m_scores;
-    bool m_inverted = false;
+    QList<bool> m_reversed; // per attribute: its ratings count as 1 - r
     int16_t m_leader = -1;
     FramePacer *m_pacer = new FramePacer(this);
 };

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+class QCheckBox;
 class QComboBox;
 
 // Every option's score (0..1) against one attribute's weighting (0..1), as moving that
@@ -39,7 +40,18 @@ public:
     QList<double> SampleWeightings() const { return m_samples; }
     QList<QList<double>> SampleScores() const { return m_scores; }
 
+    // The score axis: fitted to the lines (with a margin, on round steps), or the whole
+    // scale from 0 to 1 while chkFullScale is ticked.
+    struct Axis
+    {
+        double Low = 0;
+        double High = 1;
+        double Step = 0.25;
+    };
+    Axis ScoreAxis() const;
+
     QComboBox *cboAttribute = nullptr;
+    QCheckBox *chkFullScale = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -8,11 +8,16 @@
 #include "SensitivityChart.h"
 #include "gfx/modFormElements.h"
 #include "io/modParameters.h"
+#include "ui/support/WindowFit.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
+
+#include <cmath>
 
 namespace {
 
@@ -108,9 +113,55 @@ void frmAnalysis::placeControls()
     m_views->setGeometry(Margin, Margin + tabs.height(), width() - 2 * Margin, height() - 2 * Margin - tabs.height());
 }
 
+void frmAnalysis::ShowBeside(const QWidget &main)
+{
+    if (!m_placed) {
+        using namespace modParameters;
+        const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->availableGeometry() : QRect();
+        const double twips = 15 * devicePixelRatioF();
+        // The frame the window manager will add is not known before the first show: the
+        // main window's stands in for it.
+        const QSize frame = main.frameGeometry().size() - main.size();
+        if (AnalysisWidth > 0) {
+            const QSize inner(int(std::lround(AnalysisWidth / twips)), int(std::lround(AnalysisHeight / twips)));
+            const QRect stored(QPoint(int(std::lround(AnalysisLeft / twips)), int(std::lround(AnalysisTop / twips))),
+                               inner + frame);
+            const QRect fitted = FitWithin(stored, area);
+            resize((fitted.size() - frame).expandedTo(minimumSize()));
+            move(fitted.topLeft());
+        } else {
+            move(PlaceBeside(main.frameGeometry(), size() + frame, area).topLeft());
+        }
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmAnalysis::trackPlacement()
+{
+    if (!m_placed || !isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const double twips = 15 * devicePixelRatioF();
+    const QPoint at = frameGeometry().topLeft();
+    modParameters::AnalysisLeft = int32_t(std::lround(at.x() * twips));
+    modParameters::AnalysisTop = int32_t(std::lround(at.y() * twips));
+    modParameters::AnalysisWidth = int32_t(std::lround(width() * twips));
+    modParameters::AnalysisHeight = int32_t(std::lround(height() * twips));
+}
+
+void frmAnalysis::moveEvent(QMoveEvent *event)
+{
+    PictureBox::moveEvent(event);
+    trackPlacement();
+}
+
 void frmAnalysis::resizeEvent(QResizeEvent *event)
 {
     PictureBox::resizeEvent(event);
+    trackPlacement();
     DrawCornerGradient(*this, modFormElements::BackgroundBaseColour, modFormElements::BackgroundCornerColour);
     placeControls();
 }

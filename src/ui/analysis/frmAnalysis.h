@@ -37,6 +37,10 @@ public:
     // The main window's topic changed or was redisplayed: the view in sight follows.
     void Refresh();
 
+    // Shows the window: the first time where it was last (kept on the screen), or, never
+    // placed before, beside the main window on the side of the screen with the most room.
+    void ShowBeside(const QWidget &main);
+
     QTabBar *tabViews = nullptr;
     SensitivityChart *Sensitivity = nullptr;
     ContributionChart *Contributions = nullptr;
@@ -46,9 +50,13 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void refreshView(QWidget *view);
+    // Records the place (of the frame) and the size (inside it) for the next start, in twips.
+    void trackPlacement();
+    bool m_placed = false;
     void placeControls();
 
     QStackedWidget *m_views = nullptr;

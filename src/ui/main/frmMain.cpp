@@ -5,10 +5,12 @@
 #include "frmMain_Internal.h"
 #include "gfx/ColourValue.h"
 #include "gfx/modFormElements.h"
+#include "io/RecentTopics.h"
 #include "io/WindowHooks.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
+#include "ui/measures/frmMeasurements.h"
 #include "ui/main/AccessibleWidgets.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
@@ -16,6 +18,7 @@
 #include "ui/main/ShapeControl.h"
 #include "ui/support/AppIcon.h"
 #include "ui/support/VLabel.h"
+#include "ui/support/WindowFit.h"
 #include "ui/support/libmodTextMetrics.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
@@ -245,6 +248,8 @@ void frmMain::CreateFixedControls()
     }
     btnAnalysis = makeButton(this, "btnAnalysis", Glyph::Chart, SmallButtonSize,
                              QStringLiteral("How sure is the decision? Sensitivity chart (F9)"));
+    btnWeightings = makeButton(this, "btnWeightings", Glyph::Balance, SmallButtonSize,
+                               QStringLiteral("How much does each attribute matter? Rank, swing or compare (F8)"));
     connect(btnToggleScore, &ImageButton::Click, this, &frmMain::btnToggleScore_Click);
     connect(btnToggleWeightings, &ImageButton::Click, this, &frmMain::btnToggleWeightings_Click);
     connect(btnToggleRatings, &ImageButton::Click, this, &frmMain::btnToggleRatings_Click);
@@ -285,6 +290,7 @@ void frmMain::PrepareButtonArt()
                                         {Glyph::Hide, SmallButtonSize},
                                         {Glyph::Show, SmallButtonSize},
                                         {Glyph::Chart, SmallButtonSize},
+                                        {Glyph::Balance, SmallButtonSize},
                                         {Glyph::Remove, RemoveButtonSize}},
                                        pictureRatio());
 }
@@ -305,6 +311,7 @@ void frmMain::InstallWindowHooks()
     // The settings dialog puts itself in place of the window for as long as it is loaded.
     hooks.dialogOwner = []() -> QObject * { return frmMain::Instance(); };
     InstallScreenshotHook();
+    hooks.chooseMeasurements = frmMeasurements::Choose;
 }
 
 void frmMain::Form_Load()
@@ -326,6 +333,8 @@ void frmMain::Form_Load()
     bool topicLoaded = false;
     if (modParameters::CommandLineFileType == QLatin1String("VTP"))
         topicLoaded = modLoadSave::LoadTopicFile(modStartup::CommandLineFilePath(), modParameters::CurrentTopic);
+    if (topicLoaded)
+        RecentTopics::Note(modStartup::CommandLineFilePath());
 
     // 6. Placement, without recording the size changes it causes.
     {
@@ -379,6 +388,8 @@ void frmMain::RestorePlacement()
            FromTwips(placement.height) - frame.top() - frame.bottom());
     if (placement.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        KeepOnScreen();
     // A window manager adds its frame only once the window is on screen, and reports the
     // normal frame only in the normal state: until then the placement waits for it.
     PendingPlacement.reset();
@@ -417,12 +428,46 @@ bool frmMain::ApplyWindowFrame(bool afterStateChange)
                             : ProgramSettings::CentredPosition(ToTwips(screenPixels.height()), ToTwips(outer.height()));
     move(FromTwips(left), FromTwips(top));
     resize(inner);
-    // Recorded even when nothing had to change, so that the stored frame is the real one.
-    ProgramSettings::TrackWindowMove(ProgramSettings::WindowState::Normal, left, top);
+    // A place stored on a screen that is smaller now, or gone, is brought back onto it.
+    KeepOnScreen();
+    // Recorded even when nothing had to change, so that the stored frame is the real one;
+    // a place kept as stored keeps its exact twips.
+    const QPoint at = frameGeometry().topLeft();
+    const bool kept = at == QPoint(FromTwips(left), FromTwips(top));
+    ProgramSettings::TrackWindowMove(ProgramSettings::WindowState::Normal, kept ? left : ToTwips(at.x()),
+                                     kept ? top : ToTwips(at.y()));
     const QSize recorded = frameGeometry().size();
     ProgramSettings::TrackWindowResize(ProgramSettings::WindowState::Normal, ToTwips(recorded.width()),
                                        ToTwips(recorded.height()));
     return true;
+}
+
+QRect frmMain::AvailableArea() const
+{
+    const QScreen *screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen)
+        screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize frmMain::MinimumInnerSize() const
+{
+    const QSize minimum(MinWindowWidth, MinWindowHeight);
+    const QSize room = AvailableArea().size().shrunkBy(frameMargins(*this));
+    return room.isEmpty() ? minimum : minimum.boundedTo(room);
+}
+
+void frmMain::KeepOnScreen()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    const QRect outer = frameGeometry();
+    const QRect fitted = FitWithin(outer, AvailableArea());
+    if (fitted == outer)
+        return;
+    if (fitted.size() != outer.size())
+        resize(fitted.size().shrunkBy(frameMargins(*this)));
+    move(fitted.topLeft());
 }
 
 ProgramSettings::WindowState frmMain::PlacementState() const

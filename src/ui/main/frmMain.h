@@ -2,6 +2,7 @@
 
 #include "app/ProgramSettings.h"
 #include "gfx/PictureBox.h"
+#include "model/AttributeScale.h"
 #include "model/TopicHistory.h"
 #include "model/TopicStability.h"
 #include "ui/settings/SettingsDialogOwner.h"
@@ -20,6 +21,7 @@ class ConfidenceRunner;
 struct Confidence;
 class ImageButton;
 class frmAnalysis;
+class frmWeightings;
 struct StableRange;
 class VeltraneTopic;
 class MeterSlider;
@@ -113,6 +115,8 @@ public:
     ImageButton *btnImageStore = nullptr;
     // Opens the analysis window; left of btnToggleScore on the score panel's heading row.
     ImageButton *btnAnalysis = nullptr;
+    // Opens "How much does each attribute matter?"; in the weighting panel's heading row.
+    ImageButton *btnWeightings = nullptr;
 
     // ---- Control arrays (index = element index; element 0 always exists) -------------
     std::vector<VLabel *> lblAttribute;        // per attribute: its name, heads the column
@@ -178,6 +182,11 @@ public:
     void Form_Resize();
     void ComputeLayoutMetrics();
     void ArrangeMatrix(bool FromResize);
+    // Left edge of attribute column j (its weighting slider), and how wide its name may be
+    // shown: the column's width, or less where the weighting panel's collapse button on
+    // the same line would cover the name, which stays centred on its column.
+    int AttributeColumnLeft(int16_t j) const;
+    int AttributeNameRoom(int16_t j) const;
     void UpdateToggleButtons();
     void KeepButtonsOnTop();
     void btnToggleScore_Click();
@@ -224,8 +233,32 @@ public:
     void SetSpread(bool Weighting, double Spread, bool StepEnds);
     // The tooltip of a slider with that stable range, the leader named.
     static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
+
+    // ---- Measured values (frmMain_Measures.cpp) ------------------------------------------
+    // The same for the rating slider of a cell with a measured value, told in its unit.
+    static QString MeasuredRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range,
+                                     int16_t OptionID, int16_t AttributeID);
+    // What a rating label shows: the measured value in its unit, else the rating.
+    static QString RatingCaption(const VeltraneTopic &topic, int16_t OptionID, int16_t AttributeID);
+    // "Measure in units…": the attribute's scale dialog; what it changes is one undo step.
+    void MeasureAttribute(int16_t AttributeID);
+    // Applies what the scale dialog chose (no scale: rated by hand, lower better or not).
+    void ApplyMeasure(int16_t AttributeID, const std::optional<AttributeScale> &Scale, bool LowerBetter);
+    // The marks beside the attribute names and the tooltips of measured cells; run at the
+    // end of every refresh.
+    void ShowMeasures();
     // Shows the analysis window (also F9).
     void btnAnalysis_Click();
+
+    // ---- Help in setting the weightings (frmMain_Weightings.cpp) ------------------------
+    // The weightings dialog while it is open.
+    QPointer<frmWeightings> Weightings;
+    // Opens the dialog (also F8); its Apply stores the weightings as one undo step.
+    void btnWeightings_Click();
+    // Puts btnWeightings left of btnToggleWeightings, or else in the nearest free stretch of
+    // the heading row, or below the heading; never over another control, hidden where none
+    // of these has room. Run after every layout and every rename of an attribute.
+    void PlaceWeightingsButton();
 
     // ===== In-place editing and commands ====================================================
     // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.
@@ -268,6 +301,9 @@ public:
     void InitCommands();
     void btnNew_Click();
     void btnLoad_Click();
+    // A recent topic opens as Load opens a file (save question first); a file that no
+    // longer exists is taken off the list with a message.
+    void OpenRecentTopic(const QString &FileName);
     void btnSave_Click();
     void btnSettings_Click();
     void btnAddOption_Click();
@@ -377,6 +413,14 @@ private:
     void SliderAdjustmentEnded(bool Weighting, int16_t Index, bool ByKey);
     void ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore);
 
+    // The marks beside the attribute names; made on first use.
+    class AttributeMarks *Marks = nullptr;
+    // A typed value of a cell on a measured attribute goes in as a value: true when the
+    // caption change was one of these (and is handled).
+    bool StoreMeasuredCaption(int16_t Index);
+    // How much narrower an attribute's name is fitted to leave room for its mark.
+    int MarkRoom(int16_t AttributeID) const;
+
     // Re-entry guards of the caption-change handlers.
     bool InTitleChange = false;
     bool InOptionChange = false;
@@ -385,6 +429,14 @@ private:
 
     void CreateFixedControls();
     void RestorePlacement();
+    // The available area of the screen the window is on (or of the one it belongs to,
+    // when it lies on none), and the least inner size the window can have there: the
+    // layout's minimum, no larger than the screen allows.
+    QRect AvailableArea() const;
+    QSize MinimumInnerSize() const;
+    // Moves the window (its frame) into the available area, up or left first, and makes it
+    // smaller only where the screen is smaller than it; a window that fits stays put.
+    void KeepOnScreen();
     ProgramSettings::WindowState PlacementState() const;
     // Applies the restored placement once the frame is known, in the normal state;
     // true when it did (and recorded the placement).

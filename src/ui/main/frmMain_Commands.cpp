@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "gfx/libmodScreenCapture.h"
+#include "io/RecentTopics.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
@@ -10,6 +11,8 @@
 #include "support/VeltraneError.h"
 #include "ui/main/GeneratedName.h"
 #include "ui/main/ImageButton.h"
+#include "ui/main/RecentTopicsMenu.h"
+#include "ui/support/HelpPage.h"
 #include "ui/settings/frmOptions.h"
 #include "ui/support/VLabel.h"
 
@@ -18,7 +21,9 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QUrl>
 
@@ -169,17 +174,27 @@ void frmMain::InitCommands()
         {btnRemoveOption, &frmMain::btnRemoveOption_Click},
         {btnRemoveAttribute, &frmMain::btnRemoveAttribute_Click},
         {btnAnalysis, &frmMain::btnAnalysis_Click},
+        {btnWeightings, &frmMain::btnWeightings_Click},
     };
     for (const auto &[button, handler] : commands)
         connect(button, &ImageButton::Click, this, handler);
     qApp->installEventFilter(new ShortcutKeys(*this));
+    InstallHelpKey(this);
+    // A right click on Load offers the recent topics.
+    btnLoad->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(btnLoad, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("mnuRecentTopics"));
+        FillRecentTopicsMenu(menu, [this](const QString &file) { OpenRecentTopic(file); });
+        menu.exec(btnLoad->mapToGlobal(at));
+    });
     setAcceptDrops(true);
     installEventFilter(new FileDrops(*this));
 }
 
 bool frmMain::Form_KeyDown(QKeyEvent *event)
 {
-    // Beside the Ctrl shortcuts: F9 opens the analysis window.
+    // Beside the Ctrl shortcuts: F9 opens the analysis window, F8 the weightings dialog.
     if (event->key() == Qt::Key_F9 && event->modifiers() == Qt::NoModifier) {
         btnAnalysis_Click();
         return true;
@@ -187,6 +202,10 @@ bool frmMain::Form_KeyDown(QKeyEvent *event)
     // F4 opens the topic's notes.
     if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier && txtEditBox->isHidden()) {
         EditNotes();
+        return true;
+    }
+    if (event->key() == Qt::Key_F8 && event->modifiers() == Qt::NoModifier) {
+        btnWeightings_Click();
         return true;
     }
     // Undo and redo, beside the shortcuts of the design; in the open edit box the keys
@@ -283,6 +302,20 @@ void frmMain::btnLoad_Click()
     loadWith(*this, [](std::shared_ptr<VeltraneTopic> &topic) { return modLoadSave::OpenTopic(topic); });
 }
 
+void frmMain::OpenRecentTopic(const QString &FileName)
+{
+    if (!QFileInfo(FileName).isFile()) {
+        RecentTopics::Forget(FileName);
+        MsgBox(QStringLiteral("The topic file \"%1\" no longer exists.\rIt has been taken off the list of recent topics.")
+                   .arg(FileName),
+               vbExclamation);
+        return;
+    }
+    loadWith(*this, [&FileName](std::shared_ptr<VeltraneTopic> &topic) {
+        return modLoadSave::OpenTopicFile(FileName, topic);
+    });
+}
+
 void frmMain::btnSave_Click()
 {
     CommitOpenEdit();
@@ -296,16 +329,22 @@ void frmMain::btnSettings_Click()
 {
     CommitOpenEdit();
     guarded([this] {
-        frmOptions::ShowModal(*this);
-        if (OptionChangeCancelled) {
-            Form_Resize();
-            return;
+        {
+            // The window only shows what the pass left in the topic: its value labels write
+            // nothing back, so a pass that changed only how values show changes no value and
+            // records no step.
+            const QScopedValueRollback<bool> showOnly(RestoringState, true);
+            frmOptions::ShowModal(*this);
+            if (OptionChangeCancelled) {
+                Form_Resize();
+                return;
+            }
+            IsLoading = true;
+            UpdateSettings();
+            QCoreApplication::processEvents();
+            RepaintGradients();
+            IsLoading = false;
         }
-        IsLoading = true;
-        UpdateSettings();
-        QCoreApplication::processEvents();
-        RepaintGradients();
-        IsLoading = false;
         RecordStep(QStringLiteral("Change Settings"));
     });
 }

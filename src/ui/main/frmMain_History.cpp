@@ -7,6 +7,7 @@
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/main/RecentTopicsMenu.h"
 #include "ui/support/VLabel.h"
 
 #include <QApplication>
@@ -154,6 +155,10 @@ void frmMain::contextMenuEvent(QContextMenuEvent *event)
     // The keys are the window's (Form_KeyDown); the menu only shows them.
     for (QAction *action : {undo, redo, notes})
         action->setShortcutContext(Qt::WidgetShortcut);
+    menu.addSeparator();
+    QMenu *recent = menu.addMenu(QStringLiteral("Recent Topics"));
+    recent->setObjectName(QStringLiteral("mnuRecentTopics"));
+    FillRecentTopicsMenu(*recent, [this](const QString &file) { OpenRecentTopic(file); });
     menu.exec(event->globalPos());
     event->accept();
 }

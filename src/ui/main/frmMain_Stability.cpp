@@ -21,13 +21,22 @@
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
+#include "ui/support/MeasureText.h"
 
 #include <QHashFunctions>
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// The smallest step the display form shows: 0.001 or 0.1% at three places.
+double smallestShown()
+{
+    const int places = modParameters::CurrentTopic ? std::max<int>(modParameters::CurrentTopic->Rounding(), 0) : 3;
+    return std::pow(10.0, -(modParameters::DisplayAsDecimal ? places : std::max(places, 2)));
+}
 
 // What a range's tooltip depends on besides the range: the option names and the display form.
 size_t textSource(const VeltraneTopic &topic)
@@ -38,16 +47,27 @@ size_t textSource(const VeltraneTopic &topic)
     return source;
 }
 
+// A rating slider names its cell: where that cell has a measured value, the range is told
+// in the value's unit.
 void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range,
-               size_t source)
+               size_t source, int16_t option = -1, int16_t attribute = -1)
 {
     slider.SetStableRange(float(range.From * 100), float(range.To * 100));
+    const bool measured = option >= 0 && topic.HasValue(option, attribute);
     // One slider's move leaves most other ranges exactly as they were: their text is kept.
-    const size_t text = qHashMulti(source, leader, range.From, range.To, range.LeaderBelow, range.LeaderAbove);
+    size_t text = qHashMulti(source, leader, range.From, range.To, range.LeaderBelow, range.LeaderAbove);
+    if (measured) {
+        const AttributeScale scale = topic.GetScale(attribute);
+        text = qHashMulti(text, topic.GetAttributeName(attribute), scale.Unit, scale.Worst, scale.Best,
+                          scale.Points.size(), topic.GetValue(option, attribute));
+        for (const ValuePoint &point : scale.Points)
+            text = qHashMulti(text, point.Value, point.Rating);
+    }
     if (slider.ToolTipSource == text && !slider.toolTip().isEmpty())
         return;
     slider.ToolTipSource = text;
-    slider.setToolTip(frmMain::StableRangeText(topic, leader, range));
+    slider.setToolTip(measured ? frmMain::MeasuredRangeText(topic, leader, range, option, attribute)
+                               : frmMain::StableRangeText(topic, leader, range));
 }
 
 void hideRange(MeterSlider &slider)
@@ -65,14 +85,22 @@ QString frmMain::StableRangeText(const VeltraneTopic &topic, int16_t leader, con
     const QString name = topic.GetOptionName(leader);
     if (range.From <= 0 && range.To >= 1)
         return name + QStringLiteral(" stays best anywhere on this slider.");
-    const QString from = FormatNumberForDisplay(range.From);
-    const QString to = FormatNumberForDisplay(range.To);
+    const QString zero = FormatNumberForDisplay(0);
+    const QString one = FormatNumberForDisplay(1);
+    // A range that stops short of an end of the track by less than the display shows: the
+    // other option leads only at the end itself, which is said so.
+    const bool shortOfZero = range.From > 0 && FormatNumberForDisplay(range.From) == zero;
+    const bool shortOfOne = range.To < 1 && FormatNumberForDisplay(range.To) == one;
+    const QString from = shortOfZero ? QStringLiteral("just above ") + zero : FormatNumberForDisplay(range.From);
+    const QString to = shortOfOne ? QStringLiteral("just below ") + one : FormatNumberForDisplay(range.To);
     QString text = range.From == range.To ? QStringLiteral("%1 is best only at %2.").arg(name, from)
                                           : QStringLiteral("%1 stays best from %2 to %3.").arg(name, from, to);
     if (range.LeaderBelow >= 0)
-        text += QStringLiteral(" Below %1, %2 is best.").arg(from, topic.GetOptionName(range.LeaderBelow));
+        text += (shortOfZero ? QStringLiteral(" At %1, %2 is best.") : QStringLiteral(" Below %1, %2 is best."))
+                    .arg(shortOfZero ? zero : from, topic.GetOptionName(range.LeaderBelow));
     if (range.LeaderAbove >= 0)
-        text += QStringLiteral(" Above %1, %2 is best.").arg(to, topic.GetOptionName(range.LeaderAbove));
+        text += (shortOfOne ? QStringLiteral(" At %1, %2 is best.") : QStringLiteral(" Above %1, %2 is best."))
+                    .arg(shortOfOne ? one : to, topic.GetOptionName(range.LeaderAbove));
     return text;
 }
 
@@ -89,12 +117,19 @@ QString frmMain::GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &r
             runnerUp = i;
     }
     const double margin = scores[leader] - scores[runnerUp];
-    QString text = margin > 0 ? QStringLiteral("Best by %1 ahead of %2.")
-                                    .arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp))
-                              : QStringLiteral("Level with %1; the first in the list counts as best.")
-                                    .arg(topic.GetOptionName(runnerUp));
+    // A lead or a move smaller than the display form shows is said in words: two equal
+    // numbers would read as no lead, or as no move.
+    const QString zero = FormatNumberForDisplay(0);
+    QString text;
+    if (margin <= 0)
+        text = QStringLiteral("Level with %1; the first in the list counts as best.").arg(topic.GetOptionName(runnerUp));
+    else if (FormatNumberForDisplay(margin) == zero)
+        text = QStringLiteral("Level with %1 as shown; ahead of it by less than %2.")
+                   .arg(topic.GetOptionName(runnerUp), FormatNumberForDisplay(smallestShown()));
+    else
+        text = QStringLiteral("Best by %1 ahead of %2.").arg(FormatNumberForDisplay(margin), topic.GetOptionName(runnerUp));
 
-    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay);
+    text += u' ' + DecisionSummaries::ClosestChangeSentence(topic, change, FormatNumberForDisplay, MeasureText);
     if (Figures && Figures->Best.size() == topic.TotalOptions()) {
         text += QStringLiteral("\nBest in %1 of %2 draws when every rating may be off by \u00B1%3 and every weighting by \u00B1%4")
                     .arg(DisplayChanceText(Figures->Best[leader]), DisplayCountText(Figures->Draws),
@@ -198,7 +233,8 @@ void frmMain::RefreshStability()
         }
         for (int16_t k = 0; k < int16_t(sliderRating.size()); ++k) {
             if (show && k < A * O)
-                showRange(*sliderRating[k], topic, all.Leader, all.Rating[k], source);
+                showRange(*sliderRating[k], topic, all.Leader, all.Rating[k], source, GetOptionIDFromIndex(k),
+                          GetAttributeIDFromIndex(k));
             else
                 hideRange(*sliderRating[k]);
         }
@@ -221,11 +257,6 @@ void frmMain::btnAnalysis_Click()
     if (!Analysis) {
         Analysis = new frmAnalysis(this, &ConfidenceFigures());
         connect(Analysis->Chances, &ConfidenceView::SpreadChanged, this, &frmMain::SetSpread);
-        // Offset from the main window's corner, so that both can be seen at first.
-        const QRect main = frameGeometry();
-        Analysis->move(main.left() + 40, main.top() + 60);
     }
-    Analysis->show();
-    Analysis->raise();
-    Analysis->activateWindow();
+    Analysis->ShowBeside(*this);
 }

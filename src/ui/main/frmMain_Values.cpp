@@ -72,7 +72,7 @@ void frmMain::UpdateSettings()
             if (size_t(k) >= lblRating.size())
                 break;
             sliderRating[k]->SetValue(float(topic.GetRating(i, j) * 100));
-            lblRating[k]->SetCaption(FormatNumberForDisplay(topic.GetRating(i, j)));
+            lblRating[k]->SetCaption(RatingCaption(topic, i, j));
         }
         // Strictly greater: among equal scores the lowest option keeps it.
         if (topic.GetScore(i) > topic.GetScore(best))
@@ -91,8 +91,10 @@ void frmMain::UpdateSettings()
 
     // Once per change: a refresh nested in this one (a caption write-back) leaves it to
     // the outermost.
-    if (RefreshDepth == 1)
+    if (RefreshDepth == 1) {
         RefreshStability();
+        ShowMeasures();
+    }
 }
 
 void frmMain::sliderRating_Change(int16_t Index)
@@ -205,7 +207,9 @@ void frmMain::lblAttribute_Change(int16_t Index)
     const bool renamed = storeName(
         *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
-        [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); }, ColumnWidth - 10);
+        [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); },
+        std::max(1, AttributeNameRoom(Index) - MarkRoom(Index)));
+    PlaceWeightingsButton(); // the name's new width may take or leave room in the heading row
     // The tooltips and the analysis window name it.
     if (renamed && RefreshDepth == 0)
         RefreshStability();
@@ -252,7 +256,7 @@ void frmMain::lblRating_Change(int16_t Index)
 {
     const VeltraneTopic &current = *modParameters::CurrentTopic;
     const int cells = int(current.TotalOptions()) * current.TotalAttributes();
-    if (Index >= cells || size_t(Index) >= lblRating.size() || RestoringState)
+    if (Index >= cells || size_t(Index) >= lblRating.size() || RestoringState || StoreMeasuredCaption(Index))
         return;
     StoreCaptionValue([this, Index](VeltraneTopic &topic) {
         topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),

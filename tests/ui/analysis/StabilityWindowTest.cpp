@@ -16,11 +16,14 @@
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
 #include <QTabBar>
+
+#include <cmath>
 
 namespace {
 
@@ -171,6 +174,18 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
               "Every option's score as the Price weighting moves from 0 to 1. At 0.500, the weighting now, Car A is "
               "best. At 0.250, Car A takes over from Car B.");
 
+    // The score axis fits the lines on round steps; the box brings the whole scale back.
+    const SensitivityChart::Axis fitted = chart.ScoreAxis();
+    for (const QList<double> &scores : chart.SampleScores()) {
+        for (const double score : scores)
+            EXPECT_TRUE(fitted.Low <= score && score <= fitted.High) << score;
+    }
+    EXPECT_LE((fitted.High - fitted.Low) / fitted.Step, 6 + 1e-9);
+    chart.chkFullScale->setChecked(true);
+    EXPECT_EQ(chart.ScoreAxis().Low, 0);
+    EXPECT_EQ(chart.ScoreAxis().High, 1);
+    chart.chkFullScale->setChecked(false);
+
     // Dragging the Price weighting: the chart's current line goes along at every step.
     MeterSlider &price = Slider("sliderWeighting", 0);
     WindowDriver::Press(price, QPoint(price.width() / 2, 5));
@@ -280,4 +295,19 @@ TEST_F(StabilityWindowTest, OnlyTheFiguresOfTheNewestStateAreShown)
     ASSERT_TRUE(shown);
     EXPECT_EQ(arrivals, 1);
     EXPECT_EQ(shown->Best, Expected());
+}
+
+// A lead, a move or a range end smaller than the display shows is said in words.
+TEST_F(StabilityWindowTest, WhatTheDisplayCannotShowIsSaidInWords)
+{
+    ShowCars();
+    VeltraneTopic topic = *modParameters::CurrentTopic;
+    topic.SetRating(1, 0, 0.5497); // Car B 0.0002 behind Car A
+    TopicRanges ranges = TopicStability::AllRanges(topic);
+    ranges.Closest = SliderChange{false, 1, 0, 0.5497, 0.5499, 1};
+    EXPECT_EQ(frmMain::GoldBarToolTip(topic, ranges),
+              "Level with Car B as shown; ahead of it by less than 0.001. "
+              "The smallest change that makes another option best: any increase of Car B's Price rating (Car B).");
+    EXPECT_EQ(frmMain::StableRangeText(topic, 0, {0.25, std::nextafter(1.0, 0.0), 1, 1}),
+              "Car A stays best from 0.250 to just below 1.000. Below 0.250, Car B is best. At 1.000, Car B is best.");
 }
