@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: command_line.sh VELTRANE SOURCE_DIR
 # The scripted commands, run as a shell user runs them and with no display: what they
 # print, the files they write, their exit status, and that a failure leaves nothing behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The topic's notes, edited in a box of their own from the background menu or F4.
 #include "frmMain.h"
 
