@@ -177,6 +177,7 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
             p.drawRect(QRectF(bar.left, bar.top, 11, 72 - bar.top));
         }
         break;
+    }
     case Glyph::Balance: {
         // A post on a foot, a tilted beam, and a pan hanging from each end: the left one,
         // in the gold of the best score, weighs more.
@@ -194,7 +195,6 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
         pan(22, 38, QColor(254, 192, 12));
         pan(78, 26, Qt::white);
         break;
-    }
     }
     }
 }
