@@ -12,6 +12,7 @@
 #include "ui/analysis/ConfidenceRunner.h"
 #include "ui/analysis/SensitivityChart.h"
 #include "ui/analysis/frmAnalysis.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -125,14 +126,14 @@ void SliderMoveWhileCounting(benchmark::State &state)
     Show(window, 10, 10, state.range(0) != 0);
     window.resize(1000, 760);
     window.btnAnalysis_Click();
-    window.Analysis->ShowView(2);
+    window.Insight->Analysis()->ShowView(2);
     QApplication::processEvents();
     int counted = 0;
     const QMetaObject::Connection counting =
-        QObject::connect(&window.ConfidenceFigures(), &ConfidenceRunner::Ready, [&counted] { ++counted; });
+        QObject::connect(&window.Insight->Figures(), &ConfidenceRunner::Ready, [&counted] { ++counted; });
     MoveBackAndForth(state, *window.sliderRating[45]);
     QObject::disconnect(counting);
-    window.Analysis->close();
+    window.Insight->Analysis()->close();
     state.counters["figures_shown"] = counted;
 }
 
@@ -142,13 +143,13 @@ void SensitivityChartRepaint(benchmark::State &state)
     SensitivityChart chart;
     chart.resize(800, 500);
     chart.SetAttribute(3);
-    chart.Refresh();
+    chart.Refresh(*modParameters::CurrentTopic);
     chart.show();
     QApplication::processEvents();
     for (auto _ : state) {
         // What a slider step costs the chart: new lines, then the repaint.
         if (state.range(0) != 0)
-            chart.Refresh();
+            chart.Refresh(*modParameters::CurrentTopic);
         chart.repaint();
     }
 }

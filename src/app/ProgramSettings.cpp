@@ -1,6 +1,8 @@
 #include "ProgramSettings.h"
 
+#include "app/cRegistry.h"
 #include "app/cRegistry_Wrapper.h"
+#include "io/RecentTopics.h"
 #include "io/modParameters.h"
 #include "support/DecimalRound.h"
 #include "support/MsgBox.h"
@@ -77,6 +79,55 @@ void ReadDisplaySettings()
 bool ReadNormaliseWeights()
 {
     return readBool(QStringLiteral("NormaliseWeights"), false);
+}
+
+namespace {
+
+QString recentTopicName(int number)
+{
+    return QStringLiteral("RecentTopic%1").arg(number);
+}
+
+} // namespace
+
+void ReadAnalysisPlacement()
+{
+    using namespace modParameters;
+    const std::optional<int32_t> left = readStoredLong(QStringLiteral("AnalysisLeft"));
+    const std::optional<int32_t> top = readStoredLong(QStringLiteral("AnalysisTop"));
+    const std::optional<int32_t> width = readStoredLong(QStringLiteral("AnalysisWidth"));
+    const std::optional<int32_t> height = readStoredLong(QStringLiteral("AnalysisHeight"));
+    const bool stored = left && top && width && height && *width > 0 && *height > 0;
+    AnalysisLeft = stored ? *left : 0;
+    AnalysisTop = stored ? *top : 0;
+    AnalysisWidth = stored ? *width : 0;
+    AnalysisHeight = stored ? *height : 0;
+}
+
+void ReadRecentTopics()
+{
+    QStringList files;
+    for (int number = 1; number <= RecentTopics::MaxFiles; ++number)
+        files << readString(recentTopicName(number), {});
+    RecentTopics::SetFiles(files);
+}
+
+void WriteRecentTopics()
+{
+    // Only the entries there are: a settings file without recent topics stays as it was.
+    const QStringList &files = RecentTopics::Files();
+    for (int number = 1; number <= RecentTopics::MaxFiles; ++number) {
+        const QString name = recentTopicName(number);
+        if (number <= files.size()) {
+            RegSetString(Hive, Key, name, files[number - 1]);
+        } else if (RegValueExists(Hive, Key, name)) {
+            cRegistry registry;
+            registry.SetClassKey(Hive);
+            registry.SetSectionKey(Key);
+            registry.SetValueKey(name);
+            registry.DeleteValue();
+        }
+    }
 }
 
 WindowPlacement RestoreWindowPlacement(int32_t designWidth, int32_t designHeight, int32_t screenWidth,

@@ -22,6 +22,14 @@ void ReadLastUsedDir();
 void ReadDisplaySettings();
 // The first topic's NormaliseWeights, False by default.
 bool ReadNormaliseWeights();
+// The analysis window's placement, in twips, into modParameters (AnalysisLeft and so on);
+// all four are 0 unless all four are stored.
+void ReadAnalysisPlacement();
+// The recent topics (RecentTopics), from the values RecentTopic1 to RecentTopic8.
+void ReadRecentTopics();
+// Writes the recent topics into those values; the values past the last entry go. Throws
+// VeltraneError when the store cannot be written.
+void WriteRecentTopics();
 
 // Placement of the main window's outer frame in twips, in its normal state.
 struct WindowPlacement

@@ -163,6 +163,16 @@ int Run(const QStringList &arguments, const ReportWriter &writeReport)
                          vbCritical);
             return ExitFailed;
         }
+        // A save goes through a new file renamed over the old one: over a device or a
+        // folder that would replace it rather than write to it.
+        const QFileInfo target(parsed.files[1]);
+        if (target.exists() && !target.isFile()) {
+            printMessage(QStringLiteral("An error occurred whilst saving the file!\r\r"
+                                        "Not an ordinary file: ")
+                             + parsed.files[1],
+                         vbCritical);
+            return ExitFailed;
+        }
         readDisplaySettings();
     }
     const std::shared_ptr<VeltraneTopic> topic = loadTopic(parsed.files[0]);

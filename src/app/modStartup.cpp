@@ -108,7 +108,9 @@ int Main(int argc, char **argv)
     }
 
     ProgramSettings::ReadDisplaySettings();
-    TopicChanged = false;
+    ProgramSettings::ReadRecentTopics();
+    ProgramSettings::ReadAnalysisPlacement();
+    SetTopicChanged(false);
     CurrentTopic = std::make_shared<VeltraneTopic>();
     CurrentTopic->SetNormaliseWeights(ProgramSettings::ReadNormaliseWeights());
     MaxOptions = ShownLimit;
@@ -187,7 +189,7 @@ void MarkTopicChanged()
 {
     const WindowHooks &hooks = windowHooks();
     if (!(hooks.mainWindowIsLoading && hooks.mainWindowIsLoading()))
-        modParameters::TopicChanged = true;
+        modParameters::SetTopicChanged(true);
 }
 
 bool SaveProgramSettings()
@@ -215,6 +217,13 @@ bool SaveProgramSettings()
     attempt([] { RegSetLong(Hive, Key, QStringLiteral("WindowHeight"), WindowHeight, true); });
     attempt([] { RegSetBool(Hive, Key, QStringLiteral("Maximized"), Maximized, true); });
     attempt([] { RegSetBool(Hive, Key, QStringLiteral("ShowStability"), ShowStability, true); });
+    attempt(ProgramSettings::WriteRecentTopics);
+    if (AnalysisWidth > 0) {
+        attempt([] { RegSetLong(Hive, Key, QStringLiteral("AnalysisLeft"), AnalysisLeft, true); });
+        attempt([] { RegSetLong(Hive, Key, QStringLiteral("AnalysisTop"), AnalysisTop, true); });
+        attempt([] { RegSetLong(Hive, Key, QStringLiteral("AnalysisWidth"), AnalysisWidth, true); });
+        attempt([] { RegSetLong(Hive, Key, QStringLiteral("AnalysisHeight"), AnalysisHeight, true); });
+    }
     if (failure) {
         MsgBox(QStringLiteral("An error occurred whilst saving the settings!\r\rError %1\r%2")
                    .arg(failure->number())

@@ -3,6 +3,7 @@
 #include "io/INIFile.h"
 #include "io/INITextValue.h"
 #include "io/MeasurementImport.h"
+#include "io/RecentTopics.h"
 #include "io/TopicFileScales.h"
 #include "io/WeightingMethodSection.h"
 #include "io/WindowHooks.h"
@@ -214,7 +215,7 @@ bool SaveTopicFile(const QString &fileName, const VeltraneTopic &topic)
         ShowSaveError(ini.LastErrorNumber(), ini.LastErrorDescription());
         return false;
     }
-    modParameters::TopicChanged = false;
+    modParameters::SetTopicChanged(false);
     return true;
 }
 
@@ -304,8 +305,6 @@ bool SaveTopicAs(const VeltraneTopic &topic)
     modParameters::LastUsedDir = GetFolderOfPath(fileName);
 
     const FileType type = FileTypeOf(fileName);
-    if (type == FileType::CsvFile)
-        return ExportTopicCSV(fileName, topic);
     if (type == FileType::JpegImage || type == FileType::BitmapImage) {
         // A screenshot leaves the topic unsaved, so it reports false: a caller about to
         // discard the topic must not take the picture for a save.
@@ -313,13 +312,16 @@ bool SaveTopicAs(const VeltraneTopic &topic)
             windowHooks().saveScreenshot(fileName, type == FileType::JpegImage);
         return false;
     }
-    if (fileName.right(4) == u".pdf") {
+    if (type == FileType::DecisionReport) {
         // Like a screenshot, a report is no save of the topic.
         if (windowHooks().saveReport)
             windowHooks().saveReport(fileName, topic);
         return false;
     }
-    return SaveTopicFile(fileName, topic);
+    const bool saved = type == FileType::CsvFile ? ExportTopicCSV(fileName, topic) : SaveTopicFile(fileName, topic);
+    if (saved)
+        RecentTopics::Note(fileName);
+    return saved;
 }
 
 bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
@@ -337,7 +339,7 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     // A topic made from a table has not been saved anywhere yet.
     const bool made = MeasurementImport::ImportTableOfMeasurements(*chosen, topic);
     if (made)
-        modParameters::TopicChanged = true;
+        modParameters::SetTopicChanged(true);
     return made;
 }
 
@@ -346,8 +348,10 @@ bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
     beforeOpening(fileName);
     const bool loaded = FileTypeOf(fileName) == FileType::CsvFile ? ImportTopicCSV(fileName, topic)
                                                                   : LoadTopicFile(fileName, topic);
-    if (loaded)
-        modParameters::TopicChanged = false;
+    if (loaded) {
+        modParameters::SetTopicChanged(false);
+        RecentTopics::Note(fileName);
+    }
     return loaded;
 }
 
@@ -362,6 +366,8 @@ FileType FileTypeOf(const QString &fileName)
         return FileType::JpegImage;
     if (extension == u".bmp")
         return FileType::BitmapImage;
+    if (extension == u".pdf")
+        return FileType::DecisionReport;
     return FileType::Other;
 }
 

@@ -17,10 +17,10 @@ namespace modLoadSave {
 
 // What a file name says the file is. One rule for every path that picks a reader or a
 // writer by the name: the last four characters, compared exactly (lower case). The Save
-// dialog writes a CSV file or a picture by it and a topic file for every other name; the
-// Open dialog imports a CSV file by it and reads every other name as a topic file; the
-// command line takes a topic file only, and a drop a topic or a CSV file only.
-enum class FileType { TopicFile, CsvFile, JpegImage, BitmapImage, Other };
+// dialog writes a CSV file, a picture or a decision report by it and a topic file for every
+// other name; the Open dialog imports a CSV file by it and reads every other name as a topic
+// file; the command line takes a topic file only, and a drop a topic or a CSV file only.
+enum class FileType { TopicFile, CsvFile, JpegImage, BitmapImage, DecisionReport, Other };
 FileType FileTypeOf(const QString &fileName);
 
 // Writes the topic as a topic file. False (after a message) when it cannot be written;

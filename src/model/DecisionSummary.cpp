@@ -1,5 +1,7 @@
 #include "DecisionSummary.h"
 
+#include "model/ScoreMatrix.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -8,12 +10,9 @@ namespace DecisionSummaries {
 DecisionSummary Summarise(const VeltraneTopic &topic)
 {
     DecisionSummary summary;
-    for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
-        double score = 0;
-        for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
-            score += topic.pGetOptionSubTotal(i, j);
-        summary.Scores << score;
-    }
+    const ScoreMatrix matrix = ScoreMatrix::Of(topic);
+    for (int i = 0; i < matrix.Options; ++i)
+        summary.Scores << matrix.Score(i);
     const TopicRanges ranges = TopicStability::AllRanges(topic);
     summary.Leader = ranges.Leader;
     summary.WeightingRanges = ranges.Weighting;
@@ -69,9 +68,16 @@ QString ClosestChangeSentence(const VeltraneTopic &topic, const std::optional<Sl
                                ? QStringLiteral("%1 weighting").arg(topic.GetAttributeName(change->AttributeID))
                                : QStringLiteral("%1's %2 rating")
                                      .arg(topic.GetOptionName(change->OptionID), topic.GetAttributeName(change->AttributeID));
+    const bool down = change->To < change->From;
+    // A move smaller than the numbers show is said in words, not as two equal numbers.
+    if (number(change->From) == number(change->To))
+        return QStringLiteral("The smallest change that makes another option best: any %1 of %2%3 (%4).")
+            .arg(down ? QStringLiteral("decrease") : QStringLiteral("increase"),
+                 change->IsWeighting ? QStringLiteral("the ") : QString(), slider,
+                 topic.GetOptionName(change->NewLeader));
     return QStringLiteral("The smallest change that makes another option best: %1 from %2 %3 to %4 (%5).")
-        .arg(slider, number(change->From), change->To < change->From ? QStringLiteral("down") : QStringLiteral("up"),
-             number(change->To), topic.GetOptionName(change->NewLeader));
+        .arg(slider, number(change->From), down ? QStringLiteral("down") : QStringLiteral("up"), number(change->To),
+             topic.GetOptionName(change->NewLeader));
 }
 
 } // namespace DecisionSummaries

@@ -14,7 +14,9 @@
 //
 // A boundary is a tie: on [From, To] the leader scores at least as much as every other
 // option, and strictly more inside. At the boundary itself the lowest option number wins
-// the tie, as everywhere else.
+// the tie, as everywhere else. At the ends of the track the topic itself is asked who
+// leads there: a tie at 0 or 1 that a lower-numbered option wins, or the jump of the
+// all-zero rule at 0, ends the range just short of that end.
 
 #include "TopicStability.h"
 
@@ -26,6 +28,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -40,8 +43,10 @@ constexpr double TieTolerance = ScoreMatrix::TieTolerance;
 constexpr double EndTolerance = 1e-12;
 
 // The smallest value above 0: where a range starts when the leader holds for every
-// positive weighting but not at 0 itself.
+// positive weighting but not at 0 itself; and the largest below 1, where a range ends when
+// the leader holds up to 1 but not at 1 itself.
 constexpr double JustAboveZero = std::numeric_limits<double>::denorm_min();
+const double JustBelowOne = std::nextafter(1.0, 0.0);
 
 [[noreturn]] void Raise(int32_t number, const QString &message)
 {
@@ -231,7 +236,38 @@ Family ratingFamily(const Matrix &m, int option, int k)
     return f;
 }
 
-StableRange rangeOf(const Family &f, int16_t leader)
+// Who leads with the slider at a value, as the topic itself scores it there (unrounded,
+// the first of the highest scores): at the very ends of a track the lines may tie exactly,
+// or the all-zero rule may make the scores jump, and then the topic's own rule decides.
+using LeaderAtValue = std::function<int16_t(double)>;
+
+int16_t topicLeaderWith(const VeltraneTopic &topic, const std::function<void(VeltraneTopic &)> &move)
+{
+    VeltraneTopic moved = topic;
+    // Moved as the slider moves it (its rescaling uses the shares as rounded), scored unrounded.
+    move(moved);
+    const ScoreMatrix scores = ScoreMatrix::Of(moved);
+    QVarLengthArray<double, 16> score(scores.Options);
+    for (int j = 0; j < scores.Options; ++j)
+        score[j] = scores.Score(j);
+    return leaderOf(score);
+}
+
+LeaderAtValue weightingLeaderAt(const VeltraneTopic &topic, int16_t attributeID)
+{
+    return [&topic, attributeID](double x) {
+        return topicLeaderWith(topic, [&](VeltraneTopic &t) { t.SetWeighting(attributeID, x); });
+    };
+}
+
+LeaderAtValue ratingLeaderAt(const VeltraneTopic &topic, int16_t optionID, int16_t attributeID)
+{
+    return [&topic, optionID, attributeID](double x) {
+        return topicLeaderWith(topic, [&](VeltraneTopic &t) { t.SetRating(optionID, attributeID, x); });
+    };
+}
+
+StableRange rangeOf(const Family &f, int16_t leader, const LeaderAtValue &leaderAt)
 {
     const double x0 = f.current;
     if (f.atZero && x0 == 0) {
@@ -263,11 +299,20 @@ StableRange rangeOf(const Family &f, int16_t leader)
         range.LeaderBelow = f.LeaderBeside(from, -1);
     if (to < 1)
         range.LeaderAbove = f.LeaderBeside(to, +1);
-    if (f.atZero && from == 0) {
-        const int16_t atZero = leaderOf(*f.atZero);
+    // A range that reaches an end of the track (other than the slider's own value) ends
+    // just short of it when another option leads there.
+    if (from == 0 && x0 > 0) {
+        const int16_t atZero = leaderAt(0);
         if (atZero != leader) {
             range.From = JustAboveZero;
             range.LeaderBelow = atZero;
+        }
+    }
+    if (to == 1 && x0 < 1) {
+        const int16_t atOne = leaderAt(1);
+        if (atOne != leader) {
+            range.To = JustBelowOne;
+            range.LeaderAbove = atOne;
         }
     }
     return range;
@@ -304,7 +349,7 @@ StableRange WeightingRange(const VeltraneTopic &topic, int16_t attributeID)
 {
     checkAttribute(topic, attributeID, "WeightingRange");
     const Matrix m = read(topic);
-    return rangeOf(weightingFamily(m, attributeID), leaderOf(m.score));
+    return rangeOf(weightingFamily(m, attributeID), leaderOf(m.score), weightingLeaderAt(topic, attributeID));
 }
 
 StableRange RatingRange(const VeltraneTopic &topic, int16_t optionID, int16_t attributeID)
@@ -312,7 +357,8 @@ StableRange RatingRange(const VeltraneTopic &topic, int16_t optionID, int16_t at
     checkOption(topic, optionID, "RatingRange");
     checkAttribute(topic, attributeID, "RatingRange");
     const Matrix m = read(topic);
-    return rangeOf(ratingFamily(m, optionID, attributeID), leaderOf(m.score));
+    return rangeOf(ratingFamily(m, optionID, attributeID), leaderOf(m.score),
+                   ratingLeaderAt(topic, optionID, attributeID));
 }
 
 QList<double> ScoresAtWeighting(const VeltraneTopic &topic, int16_t attributeID, double weighting)
@@ -375,7 +421,7 @@ TopicRanges AllRanges(const VeltraneTopic &topic)
     all.Scores = QList<double>(m.score.begin(), m.score.end());
     all.Weighting.reserve(m.Attributes);
     for (int16_t k = 0; k < m.Attributes; ++k) {
-        all.Weighting.append(rangeOf(weightingFamily(m, k), all.Leader));
+        all.Weighting.append(rangeOf(weightingFamily(m, k), all.Leader, weightingLeaderAt(topic, k)));
         // A single attribute's weighting is fixed at 1: its slider moves nothing.
         if (m.Attributes > 1)
             consider(all.Closest, {true, -1, k, topic.GetWeighting(k)}, all.Weighting.back(), all.Leader);
@@ -383,7 +429,7 @@ TopicRanges AllRanges(const VeltraneTopic &topic)
     all.Rating.reserve(m.Options * m.Attributes);
     for (int16_t i = 0; i < m.Options; ++i) {
         for (int16_t k = 0; k < m.Attributes; ++k) {
-            all.Rating.append(rangeOf(ratingFamily(m, i, k), all.Leader));
+            all.Rating.append(rangeOf(ratingFamily(m, i, k), all.Leader, ratingLeaderAt(topic, i, k)));
             consider(all.Closest, {false, i, k, topic.GetRating(i, k)}, all.Rating.back(), all.Leader);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/ProgramSettings.h"
 #include "app/cRegistry_Wrapper.h"
+#include "io/RecentTopics.h"
 #include "io/modParameters.h"
 #include "support/libmodSpecialFolders.h"
 
@@ -114,4 +115,35 @@ TEST_F(ProgramSettingsTest, TrackingKeepsTheLastNormalPlacement)
 
     ProgramSettings::TrackWindowResize(WindowState::Normal, 10005, 7005);
     EXPECT_FALSE(modParameters::Maximized);
+}
+
+// The recent topics: newest first, each once, at most eight, kept in the store between runs.
+TEST_F(ProgramSettingsTest, RecentTopicsAreKeptNewestFirstEightAtMost)
+{
+    RecentTopics::SetFiles({});
+    for (int i = 1; i <= 10; ++i)
+        RecentTopics::Note(QStringLiteral("/topics/%1.vtp").arg(i));
+    RecentTopics::Note("/topics/5.vtp");
+    const QStringList expected = {"/topics/5.vtp", "/topics/10.vtp", "/topics/9.vtp", "/topics/8.vtp",
+                                  "/topics/7.vtp", "/topics/6.vtp",  "/topics/4.vtp", "/topics/3.vtp"};
+    EXPECT_EQ(RecentTopics::Files(), expected);
+    RecentTopics::Note("relative.vtp");
+    EXPECT_EQ(RecentTopics::Files().front(), QDir::current().absoluteFilePath("relative.vtp"));
+
+    RecentTopics::Forget("/topics/5.vtp");
+    RecentTopics::Forget(RecentTopics::Files().front());
+    RegSetString(Hive, Key, "RecentTopic8", "/topics/old.vtp");
+    ProgramSettings::WriteRecentTopics();
+    EXPECT_EQ(RegGetString(Hive, Key, "RecentTopic1"), "/topics/10.vtp");
+    EXPECT_FALSE(RegValueExists(Hive, Key, "RecentTopic7") || RegValueExists(Hive, Key, "RecentTopic8"));
+    RecentTopics::SetFiles({});
+    ProgramSettings::ReadRecentTopics();
+    EXPECT_EQ(RecentTopics::Files(),
+              QStringList({"/topics/10.vtp", "/topics/9.vtp", "/topics/8.vtp", "/topics/7.vtp", "/topics/6.vtp",
+                           "/topics/4.vtp"}));
+    // Blank values and repeats written by hand are dropped.
+    RegSetString(Hive, Key, "RecentTopic2", "/topics/10.vtp");
+    RegSetString(Hive, Key, "RecentTopic3", "  ");
+    ProgramSettings::ReadRecentTopics();
+    EXPECT_EQ(RecentTopics::Files(), QStringList({"/topics/10.vtp", "/topics/7.vtp", "/topics/6.vtp", "/topics/4.vtp"}));
 }

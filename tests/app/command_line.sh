@@ -79,6 +79,13 @@ for command in --export --report; do
     run 1 $command "$examples/car.vtp" "$work/no/such/folder/out"
     grep -q 'An error occurred whilst saving the file!' <<< "$err" || fail "$command to a missing folder: $err"
     [ ! -e "$work/no" ] || fail "$command made a folder"
+    # A device (here a pipe) or a folder is never replaced by the output.
+    [ -p "$work/pipe" ] || mkfifo "$work/pipe"
+    for target in "$work/pipe" "$work"; do
+        run 1 $command "$examples/car.vtp" "$target"
+        grep -q 'Not an ordinary file: ' <<< "$err" || fail "$command to $target: $err"
+    done
+    [ -p "$work/pipe" ] || fail "$command replaced a pipe"
     cp "$examples/car.vtp" "$work/same.vtp"
     run 1 $command "$work/same.vtp" "$work/./same.vtp"
     cmp -s "$work/same.vtp" "$examples/car.vtp" || fail "$command overwrote its own topic"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/RecentTopics.h"
 #include "io/WindowHooks.h"
 #include "io/modParameters.h"
 
@@ -34,6 +35,11 @@ public:
         UninstallRequested = m_uninstallRequested;
         CommandLineFile = m_commandLineFile;
         CommandLineFileType = m_commandLineFileType;
+        RecentTopics::SetFiles(m_recentTopics);
+        AnalysisLeft = m_analysis[0];
+        AnalysisTop = m_analysis[1];
+        AnalysisWidth = m_analysis[2];
+        AnalysisHeight = m_analysis[3];
         windowHooks() = m_hooks;
     }
     ProgramState(const ProgramState &) = delete;
@@ -58,5 +64,8 @@ private:
     bool m_uninstallRequested = modParameters::UninstallRequested;
     QString m_commandLineFile = modParameters::CommandLineFile;
     QString m_commandLineFileType = modParameters::CommandLineFileType;
+    QStringList m_recentTopics = RecentTopics::Files();
+    int32_t m_analysis[4] = {modParameters::AnalysisLeft, modParameters::AnalysisTop, modParameters::AnalysisWidth,
+                             modParameters::AnalysisHeight};
     WindowHooks m_hooks = windowHooks();
 };

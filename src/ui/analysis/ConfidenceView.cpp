@@ -3,7 +3,6 @@
 
 #include "AnalysisArt.h"
 #include "ConfidenceRunner.h"
-#include "io/modParameters.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
 #include "ui/support/DisplayNumber.h"
@@ -103,22 +102,20 @@ ConfidenceView::ConfidenceView(ConfidenceRunner *runner, QWidget *parent) : QWid
     placeControls();
 }
 
-void ConfidenceView::Refresh()
+void ConfidenceView::Refresh(const VeltraneTopic &topic)
 {
     m_optionNames.clear();
     m_leader = -1;
     m_figures.reset();
-    const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
-    if (topic) {
-        showSpreads(topic->RatingSpread(), topic->WeightingSpread());
-        if (topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-            for (int16_t i = 0; i < topic->TotalOptions(); ++i)
-                m_optionNames << topic->GetOptionName(i);
-            m_leader = TopicStability::Leader(*topic);
-            if (m_runner) {
-                m_runner->Request(*topic);
-                m_figures = m_runner->ResultFor(*topic);
-            }
+    m_topic = topic;
+    showSpreads(topic.RatingSpread(), topic.WeightingSpread());
+    if (topic.TotalOptions() > 0 && topic.TotalAttributes() > 0) {
+        for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+            m_optionNames << topic.GetOptionName(i);
+        m_leader = TopicStability::Leader(topic);
+        if (m_runner) {
+            m_runner->Request(topic);
+            m_figures = m_runner->ResultFor(topic);
         }
     }
     describe();
@@ -127,10 +124,9 @@ void ConfidenceView::Refresh()
 
 void ConfidenceView::showFigures()
 {
-    const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
-    if (!isVisible() || !topic || !m_runner || m_optionNames.size() != topic->TotalOptions())
+    if (!isVisible() || !m_topic || !m_runner || m_optionNames.size() != m_topic->TotalOptions())
         return;
-    m_figures = m_runner->ResultFor(*topic);
+    m_figures = m_runner->ResultFor(*m_topic);
     describe();
     m_pacer->Request();
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AnalysisView.h"
 #include "FramePacer.h"
 #include "model/TopicConfidence.h"
+#include "model/VeltraneTopic.h"
 
 #include <QList>
 #include <QPointer>
@@ -24,15 +26,16 @@ class QSlider;
 //
 // The figures are counted in the background by the runner; until those for the topic as
 // it stands are there, the bars stay empty rather than show an older state's.
-class ConfidenceView : public QWidget
+class ConfidenceView : public QWidget, public AnalysisView
 {
     Q_OBJECT
 
 public:
     explicit ConfidenceView(ConfidenceRunner *runner, QWidget *parent = nullptr);
 
-    // Re-reads the current topic and asks for its figures.
-    Q_INVOKABLE void Refresh();
+    // Shows the topic's spreads and asks for its figures.
+    void Refresh(const VeltraneTopic &topic) override;
+    QWidget &Widget() override { return *this; }
 
     // What is drawn, for the tests: the figures, when those of the current topic are in.
     std::optional<Confidence> Figures() const { return m_figures; }
@@ -66,6 +69,7 @@ private:
     QRectF segmentRect(int option, int place) const;
 
     QPointer<ConfidenceRunner> m_runner;
+    std::optional<VeltraneTopic> m_topic;
     QStringList m_optionNames;
     int16_t m_leader = -1;
     std::optional<Confidence> m_figures;

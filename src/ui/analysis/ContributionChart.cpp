@@ -2,7 +2,6 @@
 #include "ContributionChart.h"
 
 #include "AnalysisArt.h"
-#include "io/modParameters.h"
 #include "model/ScoreMatrix.h"
 #include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
@@ -29,7 +28,7 @@ ContributionChart::ContributionChart(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
-void ContributionChart::Refresh()
+void ContributionChart::Refresh(const VeltraneTopic &topic)
 {
     m_optionNames.clear();
     m_attributeNames.clear();
@@ -39,27 +38,26 @@ void ContributionChart::Refresh()
     m_weightings.clear();
     m_reversed.clear();
     m_leader = -1;
-    const std::shared_ptr<VeltraneTopic> topic = modParameters::CurrentTopic;
-    if (topic && topic->TotalOptions() > 0 && topic->TotalAttributes() > 0) {
-        for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
-            m_attributeNames << topic->GetAttributeName(j);
-        const ScoreMatrix matrix = ScoreMatrix::Of(*topic);
+    if (topic.TotalOptions() > 0 && topic.TotalAttributes() > 0) {
+        for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
+            m_attributeNames << topic.GetAttributeName(j);
+        const ScoreMatrix matrix = ScoreMatrix::Of(topic);
         m_weightings = QList<double>(matrix.Weight.begin(), matrix.Weight.end());
-        for (int16_t i = 0; i < topic->TotalOptions(); ++i) {
-            m_optionNames << topic->GetOptionName(i);
+        for (int16_t i = 0; i < topic.TotalOptions(); ++i) {
+            m_optionNames << topic.GetOptionName(i);
             QList<double> shares;
             QList<double> ratings;
-            for (int16_t j = 0; j < topic->TotalAttributes(); ++j) {
+            for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
                 if (i == 0)
                     m_reversed << matrix.Reversed(j);
                 shares << matrix.Share(i, j);
-                ratings << topic->GetRating(i, j);
+                ratings << topic.GetRating(i, j);
             }
             m_shares << shares;
             m_ratings << ratings;
-            m_scores << topic->GetScore(i);
+            m_scores << topic.GetScore(i);
         }
-        m_leader = TopicStability::Leader(*topic);
+        m_leader = TopicStability::Leader(topic);
     }
     QStringList said;
     for (int i = 0; i < int(m_optionNames.size()); ++i) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AnalysisView.h"
 #include "FramePacer.h"
 
 #include <QList>
@@ -15,15 +16,15 @@
 // rating) in that attribute's colour. The best option's row is laid on gold; a legend
 // names the attributes with their normalised weightings, and a segment's tooltip gives
 // its arithmetic.
-class ContributionChart : public QWidget
+class ContributionChart : public QWidget, public AnalysisView
 {
     Q_OBJECT
 
 public:
     explicit ContributionChart(QWidget *parent = nullptr);
 
-    // Re-reads the current topic.
-    Q_INVOKABLE void Refresh();
+    void Refresh(const VeltraneTopic &topic) override;
+    QWidget &Widget() override { return *this; }
 
     // What is drawn, for the tests: per option, its shares in attribute order.
     QList<QList<double>> Shares() const { return m_shares; }

@@ -2,11 +2,11 @@
 #include "SensitivityChart.h"
 
 #include "AnalysisArt.h"
-#include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/VeltraneError.h"
 #include "ui/support/DisplayNumber.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QPainter>
@@ -23,7 +23,7 @@ namespace {
 // true to the pixel at any window size.
 constexpr int Steps = 48;
 constexpr double LeftMargin = 52;
-constexpr double TopMargin = 58;
+constexpr double TopMargin = 78;
 constexpr double BottomMargin = 46;
 constexpr double NameGap = 8;
 constexpr double MaxNameWidth = 140;
@@ -58,6 +58,39 @@ SensitivityChart::SensitivityChart(QWidget *parent) : QWidget(parent)
         if (index >= 0)
             SetAttribute(int16_t(index));
     });
+    chkFullScale = new QCheckBox(QStringLiteral("Whole scale, 0 to 1"), this);
+    chkFullScale->setObjectName(QStringLiteral("chkFullScale"));
+    chkFullScale->setToolTip(QStringLiteral("Show scores from 0 to 1 rather than only the part the lines cover"));
+    connect(chkFullScale, &QCheckBox::toggled, this, [this] { update(); });
+}
+
+SensitivityChart::Axis SensitivityChart::ScoreAxis() const
+{
+    if (chkFullScale->isChecked() || m_scores.isEmpty())
+        return {};
+    double low = 1;
+    double high = 0;
+    for (const QList<double> &scores : m_scores) {
+        for (const double score : scores) {
+            low = std::min(low, score);
+            high = std::max(high, score);
+        }
+    }
+    // A round step that gives three to six intervals over the lines and a margin.
+    const double margin = std::max(0.1 * (high - low), 0.01);
+    low = std::max(0.0, low - margin);
+    high = std::min(1.0, high + margin);
+    double step = 0.25;
+    for (const double candidate : {0.005, 0.01, 0.02, 0.025, 0.05, 0.1, 0.2, 0.25}) {
+        if ((high - low) / candidate <= 6) {
+            step = candidate;
+            break;
+        }
+    }
+    // Whole steps, snapped so that rounding noise adds no step.
+    const double first = std::floor(low / step + 1e-9) * step;
+    const double last = std::ceil(high / step - 1e-9) * step;
+    return {std::max(0.0, first), std::min(1.0, last), step};
 }
 
 void SensitivityChart::SetAttribute(int16_t attributeID)
@@ -65,7 +98,7 @@ void SensitivityChart::SetAttribute(int16_t attributeID)
     if (attributeID == m_attribute)
         return;
     m_attribute = attributeID;
-    Refresh();
+    refresh();
 }
 
 void SensitivityChart::syncAttributeBox(const QStringList &names)
@@ -82,19 +115,24 @@ void SensitivityChart::syncAttributeBox(const QStringList &names)
     cboAttribute->adjustSize();
 }
 
-void SensitivityChart::Refresh()
+void SensitivityChart::Refresh(const VeltraneTopic &topic)
+{
+    m_topic = topic;
+    refresh();
+}
+
+void SensitivityChart::refresh()
 {
     m_samples.clear();
     m_scores.clear();
     m_crossovers.clear();
     m_optionNames.clear();
     m_leaderNow = -1;
-    const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
-    if (!keep || keep->TotalAttributes() == 0 || keep->TotalOptions() == 0) {
+    if (!m_topic || m_topic->TotalAttributes() == 0 || m_topic->TotalOptions() == 0) {
         m_pacer->Request();
         return;
     }
-    const VeltraneTopic &topic = *keep;
+    const VeltraneTopic &topic = *m_topic;
     m_attribute = std::clamp<int16_t>(m_attribute, 0, int16_t(topic.TotalAttributes() - 1));
 
     QStringList attributes;
@@ -157,6 +195,9 @@ void SensitivityChart::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     cboAttribute->move(16, 12);
+    // Under the attribute box, above the score axis's heading.
+    chkFullScale->adjustSize();
+    chkFullScale->move(16, 38);
 }
 
 void SensitivityChart::paintEvent(QPaintEvent *)
@@ -172,20 +213,31 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         return;
 
     const QRectF plot = plotArea();
+    const Axis axis = ScoreAxis();
     const auto X = [&plot](double weighting) { return plot.left() + plot.width() * weighting; };
-    const auto Y = [&plot](double score) { return plot.bottom() - plot.height() * score; };
+    const auto Y = [&plot, &axis](double score) {
+        return plot.bottom() - plot.height() * (score - axis.Low) / (axis.High - axis.Low);
+    };
 
-    // Axes and the quarter grid, labelled in the display form of the main window.
+    // Axes and the grid, labelled in the display form of the main window: quarters of the
+    // weighting, the score axis's own steps.
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int q = 0; q <= 4; ++q) {
         const double v = q / 4.0;
         painter.setPen(QPen(QColor(200, 208, 218), 1, q == 0 ? Qt::SolidLine : Qt::DotLine));
-        painter.drawLine(QPointF(plot.left(), Y(v)), QPointF(plot.right(), Y(v)));
         painter.drawLine(QPointF(X(v), plot.top()), QPointF(X(v), plot.bottom()));
         painter.setPen(QColor(70, 80, 95));
-        const QString label = DisplayNumberText(v);
-        AnalysisArt::DrawText(painter, QRectF(plot.left() - LeftMargin, Y(v) - 8, LeftMargin - 6, 16), Qt::AlignRight | Qt::AlignVCenter, label);
-        AnalysisArt::DrawText(painter, QRectF(X(v) - 30, plot.bottom() + 4, 60, 16), Qt::AlignHCenter | Qt::AlignTop, label);
+        AnalysisArt::DrawText(painter, QRectF(X(v) - 30, plot.bottom() + 4, 60, 16), Qt::AlignHCenter | Qt::AlignTop,
+                              DisplayNumberText(v));
+    }
+    const int steps = int(std::lround((axis.High - axis.Low) / axis.Step));
+    for (int q = 0; q <= steps; ++q) {
+        const double v = axis.Low + q * axis.Step;
+        painter.setPen(QPen(QColor(200, 208, 218), 1, q == 0 ? Qt::SolidLine : Qt::DotLine));
+        painter.drawLine(QPointF(plot.left(), Y(v)), QPointF(plot.right(), Y(v)));
+        painter.setPen(QColor(70, 80, 95));
+        AnalysisArt::DrawText(painter, QRectF(plot.left() - LeftMargin, Y(v) - 8, LeftMargin - 6, 16),
+                              Qt::AlignRight | Qt::AlignVCenter, DisplayNumberText(v));
     }
     painter.setPen(QPen(QColor(110, 120, 135), 1));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -229,10 +281,10 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         painter.setFont(font());
     }
 
-    // Every change of leader: a ring on the crossing and its value beside it; neighbours
-    // too close for one row of labels take turns above and below the ring.
-    double lastLabelRight = -1e9;
-    bool below = false;
+    // Every change of leader: a ring on the crossing and its value beside it, above the
+    // ring where that is free, else below it, else further up or down, clear of every
+    // label placed before.
+    QList<QRectF> placed;
     for (const Crossover &crossover : m_crossovers) {
         const int sample = int(std::lower_bound(m_samples.begin(), m_samples.end(), crossover.Value) - m_samples.begin());
         const QList<double> &scores = m_scores[std::min(sample, int(m_scores.size()) - 1)];
@@ -245,11 +297,21 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         painter.drawEllipse(at, 4.5, 4.5);
         const QString text = DisplayNumberText(crossover.Value);
         const double width = metrics.horizontalAdvance(text) + 8;
-        below = at.x() - width / 2 < lastLabelRight ? !below : false;
-        QRectF box(at.x() - width / 2, below ? at.y() + 8 : at.y() - 24, width, 16);
-        box.moveLeft(std::clamp(box.left(), plot.left(), plot.right() - width));
-        box.moveTop(std::clamp(box.top(), plot.top() - 2, plot.bottom() - 18));
-        lastLabelRight = box.right();
+        const auto boxAt = [&](double top) {
+            QRectF box(at.x() - width / 2, top, width, 16);
+            box.moveLeft(std::clamp(box.left(), plot.left(), plot.right() - width));
+            box.moveTop(std::clamp(box.top(), plot.top() - 2, plot.bottom() - 18));
+            return box;
+        };
+        const auto isFree = [&placed](const QRectF &box) {
+            return std::none_of(placed.begin(), placed.end(),
+                                [&box](const QRectF &other) { return other.adjusted(-2, -1, 2, 1).intersects(box); });
+        };
+        QRectF box = boxAt(at.y() - 24);
+        // Rows of 18 pixels: below the ring, then a row higher above it, and so on.
+        for (int tier = 0; tier < 2 * int(placed.size()) + 2 && !isFree(box); ++tier)
+            box = boxAt(tier % 2 == 0 ? at.y() + 8 + 18 * (tier / 2) : at.y() - 24 - 18 * (tier / 2 + 1));
+        placed << box;
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 215));
         painter.drawRoundedRect(box, 4, 4);

@@ -2,17 +2,21 @@
 #include "frmAnalysis.h"
 
 #include "AnalysisArt.h"
+#include "AnalysisView.h"
 #include "ConfidenceRunner.h"
 #include "ConfidenceView.h"
 #include "ContributionChart.h"
 #include "SensitivityChart.h"
 #include "gfx/modFormElements.h"
-#include "io/modParameters.h"
+#include "ui/support/WindowFit.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMetaMethod>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
+
+#include <cmath>
 
 namespace {
 
@@ -22,11 +26,11 @@ constexpr int Margin = 8;
 
 } // namespace
 
-frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(owner)
+frmAnalysis::frmAnalysis(QWidget *owner, const QString &programTitle, ConfidenceRunner *runner) : PictureBox(owner)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmAnalysis"));
-    setWindowTitle(QStringLiteral("How sure is the decision? - ") + modParameters::ProductTitle);
+    setWindowTitle(QStringLiteral("How sure is the decision? - ") + programTitle);
     if (owner)
         setWindowIcon(owner->windowIcon());
     setFont(AnalysisArt::Face(8.25, false));
@@ -52,9 +56,10 @@ frmAnalysis::frmAnalysis(QWidget *owner, ConfidenceRunner *runner) : PictureBox(
     placeControls();
 }
 
-int frmAnalysis::AddView(QWidget *view, const QString &caption)
+int frmAnalysis::AddView(AnalysisView *view, const QString &caption)
 {
-    m_views->addWidget(view);
+    m_views->addWidget(&view->Widget());
+    m_viewList.append(view);
     const int index = tabViews->addTab(caption);
     placeControls();
     return index;
@@ -70,7 +75,7 @@ void frmAnalysis::ShowView(int index)
     }
     m_views->setCurrentIndex(index);
     if (isVisible())
-        refreshView(m_views->currentWidget());
+        refreshView(index);
 }
 
 int frmAnalysis::CurrentViewIndex() const
@@ -83,22 +88,17 @@ QWidget *frmAnalysis::CurrentView() const
     return m_views->currentWidget();
 }
 
-void frmAnalysis::Refresh()
+void frmAnalysis::Refresh(const VeltraneTopic &topic)
 {
+    m_topic = topic;
     if (isVisible())
-        refreshView(m_views->currentWidget());
+        refreshView(m_views->currentIndex());
 }
 
-void frmAnalysis::refreshView(QWidget *view)
+void frmAnalysis::refreshView(int index)
 {
-    if (!view)
-        return;
-    const QMetaObject *meta = view->metaObject();
-    const int refresh = meta->indexOfMethod("Refresh()");
-    if (refresh >= 0)
-        meta->method(refresh).invoke(view, Qt::DirectConnection);
-    else
-        view->update();
+    if (m_topic && index >= 0 && index < m_viewList.size())
+        m_viewList[index]->Refresh(*m_topic);
 }
 
 void frmAnalysis::placeControls()
@@ -108,9 +108,54 @@ void frmAnalysis::placeControls()
     m_views->setGeometry(Margin, Margin + tabs.height(), width() - 2 * Margin, height() - 2 * Margin - tabs.height());
 }
 
+void frmAnalysis::ShowBeside(const QWidget &main, const QRect &stored)
+{
+    if (!m_placed) {
+        const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->availableGeometry() : QRect();
+        const double twips = 15 * devicePixelRatioF();
+        // The frame the window manager will add is not known before the first show: the
+        // main window's stands in for it.
+        const QSize frame = main.frameGeometry().size() - main.size();
+        if (stored.width() > 0) {
+            const QSize inner(int(std::lround(stored.width() / twips)), int(std::lround(stored.height() / twips)));
+            const QRect last(QPoint(int(std::lround(stored.left() / twips)), int(std::lround(stored.top() / twips))),
+                             inner + frame);
+            const QRect fitted = FitWithin(last, area);
+            resize((fitted.size() - frame).expandedTo(minimumSize()));
+            move(fitted.topLeft());
+        } else {
+            const QRect placed = PlaceBeside(main.frameGeometry(), size() + frame, minimumSize() + frame, area);
+            resize(placed.size() - frame);
+            move(placed.topLeft());
+        }
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmAnalysis::trackPlacement()
+{
+    if (!m_placed || !isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const double twips = 15 * devicePixelRatioF();
+    const QPoint at = frameGeometry().topLeft();
+    emit Placed(QRect(int(std::lround(at.x() * twips)), int(std::lround(at.y() * twips)),
+                      int(std::lround(width() * twips)), int(std::lround(height() * twips))));
+}
+
+void frmAnalysis::moveEvent(QMoveEvent *event)
+{
+    PictureBox::moveEvent(event);
+    trackPlacement();
+}
+
 void frmAnalysis::resizeEvent(QResizeEvent *event)
 {
     PictureBox::resizeEvent(event);
+    trackPlacement();
     DrawCornerGradient(*this, modFormElements::BackgroundBaseColour, modFormElements::BackgroundCornerColour);
     placeControls();
 }
@@ -118,7 +163,7 @@ void frmAnalysis::resizeEvent(QResizeEvent *event)
 void frmAnalysis::showEvent(QShowEvent *event)
 {
     PictureBox::showEvent(event);
-    refreshView(m_views->currentWidget());
+    refreshView(m_views->currentIndex());
 }
 
 void frmAnalysis::keyPressEvent(QKeyEvent *event)

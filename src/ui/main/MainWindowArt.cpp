@@ -56,7 +56,7 @@ Palette paletteFor(Glyph glyph)
 bool isRound(Glyph glyph)
 {
     return glyph == Glyph::Add || glyph == Glyph::Remove || glyph == Glyph::Hide || glyph == Glyph::Show
-           || glyph == Glyph::Chart;
+           || glyph == Glyph::Chart || glyph == Glyph::Balance;
 }
 
 // Draws the symbol in a 100 x 100 box.
@@ -160,17 +160,42 @@ void drawGlyph(QPainter &p, Glyph glyph, const QColor &ink)
         p.setPen(pen);
         p.drawPolyline(QPolygonF({QPointF(28, 40), QPointF(50, 64), QPointF(72, 40)}));
         break;
-    case Glyph::Chart:
-        // A falling and a rising line that cross, the sensitivity chart in small; the
-        // rising one in the gold of the best score.
-        pen.setWidthF(10);
-        p.setPen(pen);
-        p.drawLine(QPointF(26, 72), QPointF(74, 72));
-        p.drawLine(QPointF(28, 34), QPointF(72, 60));
-        pen.setColor(QColor(214, 150, 0));
-        p.setPen(pen);
-        p.drawLine(QPointF(28, 62), QPointF(72, 30));
+    case Glyph::Chart: {
+        // A small bar chart on its axes: three bars rising to the right, the tallest in
+        // the gold of the best score. Upright bars read as a chart at any size, where thin
+        // slanted lines across the face looked struck out.
+        p.setPen(QPen(ink, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(24, 24), QPointF(24, 76), QPointF(78, 76)}));
+        p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const struct
+        {
+            double left, top;
+            QColor fill;
+        } bars[] = {{33, 56, mix(ink, Qt::white, 0.25)}, {48, 44, mix(ink, Qt::white, 0.25)}, {63, 28, QColor(254, 192, 12)}};
+        for (const auto &bar : bars) {
+            p.setBrush(bar.fill);
+            p.drawRect(QRectF(bar.left, bar.top, 11, 72 - bar.top));
+        }
         break;
+    }
+    case Glyph::Balance: {
+        // A post on a foot, a tilted beam, and a pan hanging from each end: the left one,
+        // in the gold of the best score, weighs more.
+        pen.setWidthF(9);
+        p.setPen(pen);
+        p.drawLine(QPointF(50, 26), QPointF(50, 74));
+        p.drawLine(QPointF(34, 76), QPointF(66, 76));
+        p.drawLine(QPointF(22, 38), QPointF(78, 26));
+        const auto pan = [&](double x, double top, const QColor &fill) {
+            pen.setWidthF(5);
+            p.setPen(pen);
+            p.setBrush(fill);
+            p.drawPolygon(QPolygonF({QPointF(x, top), QPointF(x - 15, top + 22), QPointF(x + 15, top + 22)}));
+        };
+        pan(22, 38, QColor(254, 192, 12));
+        pan(78, 26, Qt::white);
+        break;
+    }
     }
 }
 

@@ -18,7 +18,8 @@ enum class Glyph {
     Remove,   // a cross on red
     Hide,     // an upward chevron: the panel is shown and can be folded away
     Show,     // a downward chevron: the panel is folded and can be opened
-    Chart,    // two crossing lines over a base line: how sure the decision is
+    Chart,    // a small bar chart on its axes: how sure the decision is
+    Balance,  // a pair of scales, one pan lower: how much each attribute weighs
 };
 
 // The four looks of a picture button: normal, mouse over, pressed and disabled.

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 NotesEditor::NotesEditor(const QString &topicTitle, const QString &notes, QWidget *parent)
@@ -21,6 +22,8 @@ NotesEditor::NotesEditor(const QString &topicTitle, const QString &notes, QWidge
     txtNotes = new QPlainTextEdit(this);
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
     txtNotes->setAccessibleName(QStringLiteral("Notes"));
+    // Tab goes on to the buttons, as in the program's other boxes; Ctrl+Enter is OK.
+    txtNotes->setTabChangesFocus(true);
     // One undo step of the topic per edit: the box's own undo covers typing until OK.
     txtNotes->setPlainText(notes);
     txtNotes->moveCursor(QTextCursor::End);
@@ -29,6 +32,8 @@ NotesEditor::NotesEditor(const QString &topicTitle, const QString &notes, QWidge
     buttons->setObjectName(QStringLiteral("btnNotes"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(hint);

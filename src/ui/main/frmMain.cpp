@@ -5,18 +5,21 @@
 #include "frmMain_Internal.h"
 #include "gfx/ColourValue.h"
 #include "gfx/modFormElements.h"
+#include "io/RecentTopics.h"
 #include "io/WindowHooks.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/measures/frmMeasurements.h"
 #include "ui/main/AccessibleWidgets.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainWindowArt.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/main/ShapeControl.h"
 #include "ui/support/AppIcon.h"
 #include "ui/support/VLabel.h"
+#include "ui/support/WindowFit.h"
 #include "ui/support/libmodTextMetrics.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
@@ -126,6 +129,7 @@ frmMain::frmMain(QWidget *parent) : PictureBox(parent)
     // The window's own font, which the value labels use.
     setFont(frmMainFonts::Comic(8.25, false));
 
+    Insight = new DecisionInsight(*this, Document);
     CreateFixedControls();
     InitEditing();
     InitCommands();
@@ -246,6 +250,8 @@ void frmMain::CreateFixedControls()
     }
     btnAnalysis = makeButton(this, "btnAnalysis", Glyph::Chart, SmallButtonSize,
                              QStringLiteral("How sure is the decision? Sensitivity chart (F9)"));
+    btnWeightings = makeButton(this, "btnWeightings", Glyph::Balance, SmallButtonSize,
+                               QStringLiteral("How much does each attribute matter? Rank, swing or compare (F8)"));
     connect(btnToggleScore, &ImageButton::Click, this, &frmMain::btnToggleScore_Click);
     connect(btnToggleWeightings, &ImageButton::Click, this, &frmMain::btnToggleWeightings_Click);
     connect(btnToggleRatings, &ImageButton::Click, this, &frmMain::btnToggleRatings_Click);
@@ -286,6 +292,7 @@ void frmMain::PrepareButtonArt()
                                         {Glyph::Hide, SmallButtonSize},
                                         {Glyph::Show, SmallButtonSize},
                                         {Glyph::Chart, SmallButtonSize},
+                                        {Glyph::Balance, SmallButtonSize},
                                         {Glyph::Remove, RemoveButtonSize}},
                                        pictureRatio());
 }
@@ -328,6 +335,8 @@ void frmMain::Form_Load()
     bool topicLoaded = false;
     if (modParameters::CommandLineFileType == QLatin1String("VTP"))
         topicLoaded = modLoadSave::LoadTopicFile(modStartup::CommandLineFilePath(), modParameters::CurrentTopic);
+    if (topicLoaded)
+        RecentTopics::Note(modStartup::CommandLineFilePath());
 
     // 6. Placement, without recording the size changes it causes.
     {
@@ -381,6 +390,8 @@ void frmMain::RestorePlacement()
            FromTwips(placement.height) - frame.top() - frame.bottom());
     if (placement.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        KeepOnScreen();
     // A window manager adds its frame only once the window is on screen, and reports the
     // normal frame only in the normal state: until then the placement waits for it.
     PendingPlacement.reset();
@@ -419,12 +430,47 @@ bool frmMain::ApplyWindowFrame(bool afterStateChange)
                             : ProgramSettings::CentredPosition(ToTwips(screenPixels.height()), ToTwips(outer.height()));
     move(FromTwips(left), FromTwips(top));
     resize(inner);
-    // Recorded even when nothing had to change, so that the stored frame is the real one.
-    ProgramSettings::TrackWindowMove(ProgramSettings::WindowState::Normal, left, top);
+    // A place stored on a screen that is smaller now, or gone, is brought back onto it.
+    KeepOnScreen();
+    // Recorded even when nothing had to change, so that the stored frame is the real one;
+    // a place kept as stored keeps its exact twips.
+    const QPoint at = frameGeometry().topLeft();
+    const bool kept = at == QPoint(FromTwips(left), FromTwips(top));
+    ProgramSettings::TrackWindowMove(ProgramSettings::WindowState::Normal, kept ? left : ToTwips(at.x()),
+                                     kept ? top : ToTwips(at.y()));
     const QSize recorded = frameGeometry().size();
     ProgramSettings::TrackWindowResize(ProgramSettings::WindowState::Normal, ToTwips(recorded.width()),
                                        ToTwips(recorded.height()));
     return true;
+}
+
+QRect frmMain::AvailableArea() const
+{
+    const QScreen *screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen)
+        screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize frmMain::MinimumInnerSize() const
+{
+    const QSize minimum(MinWindowWidth, MinWindowHeight);
+    const QSize room = AvailableArea().size().shrunkBy(frameMargins(*this));
+    return room.isEmpty() ? minimum : minimum.boundedTo(room);
+}
+
+void frmMain::KeepOnScreen()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    FitAwaitsFrame = frameMargins(*this).isNull();
+    const QRect outer = frameGeometry();
+    const QRect fitted = FitWithin(outer, AvailableArea());
+    if (fitted == outer)
+        return;
+    if (fitted.size() != outer.size())
+        resize(fitted.size().shrunkBy(frameMargins(*this)));
+    move(fitted.topLeft());
 }
 
 ProgramSettings::WindowState frmMain::PlacementState() const
@@ -459,6 +505,8 @@ void frmMain::moveEvent(QMoveEvent *event)
         return;
     if (ApplyWindowFrame())
         return;
+    if (FitAwaitsFrame && !frameMargins(*this).isNull())
+        KeepOnScreen();
     const QPoint outer = frameGeometry().topLeft();
     ProgramSettings::TrackWindowMove(PlacementState(), double(ToTwips(outer.x())), double(ToTwips(outer.y())));
 }
@@ -468,8 +516,12 @@ void frmMain::changeEvent(QEvent *event)
     PictureBox::changeEvent(event);
     if (!HooksInstalled)
         return;
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMinimized))
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMinimized)) {
+        // The frame is known by the time the window is first activated.
+        if (FitAwaitsFrame && !frameMargins(*this).isNull())
+            KeepOnScreen();
         RepaintGradients();
+    }
     else if (event->type() == QEvent::WindowStateChange) {
         ApplyWindowFrame(true);
         Form_Resize();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/ProgramSettings.h"
+#include "app/TopicDocument.h"
 #include "gfx/PictureBox.h"
 #include "model/AttributeScale.h"
 #include "model/TopicHistory.h"
-#include "model/TopicStability.h"
 #include "ui/settings/SettingsDialogOwner.h"
 
 #include <QElapsedTimer>
@@ -17,10 +17,9 @@
 #include <optional>
 #include <vector>
 
-class ConfidenceRunner;
-struct Confidence;
+class DecisionInsight;
 class ImageButton;
-class frmAnalysis;
+class frmWeightings;
 struct StableRange;
 class VeltraneTopic;
 class MeterSlider;
@@ -40,8 +39,9 @@ class QTimer;
 // close), frmMain_Arrays.cpp (control arrays, index mapping, loading mask),
 // frmMain_Layout.cpp (layout and resizing), frmMain_Scores.cpp (score bars, background,
 // hover highlight), frmMain_Values.cpp (value refresh, sliders, caption changes, number
-// conversions), frmMain_Editing.cpp (in-place editing) and frmMain_Commands.cpp
-// (commands and keyboard shortcuts).
+// conversions), frmMain_Editing.cpp (in-place editing), frmMain_Commands.cpp (commands
+// and keyboard shortcuts), frmMain_History.cpp (undo and redo) and frmMain_Capture.cpp
+// (pictures of the window). How sure the decision is belongs to DecisionInsight.
 class frmMain : public PictureBox, public SettingsDialogOwner
 {
     Q_OBJECT
@@ -114,6 +114,8 @@ public:
     ImageButton *btnImageStore = nullptr;
     // Opens the analysis window; left of btnToggleScore on the score panel's heading row.
     ImageButton *btnAnalysis = nullptr;
+    // Opens "How much does each attribute matter?"; in the weighting panel's heading row.
+    ImageButton *btnWeightings = nullptr;
 
     // ---- Control arrays (index = element index; element 0 always exists) -------------
     std::vector<VLabel *> lblAttribute;        // per attribute: its name, heads the column
@@ -179,6 +181,11 @@ public:
     void Form_Resize();
     void ComputeLayoutMetrics();
     void ArrangeMatrix(bool FromResize);
+    // Left edge of attribute column j (its weighting slider), and how wide its name may be
+    // shown: the column's width, or less where the weighting panel's collapse button on
+    // the same line would cover the name, which stays centred on its column.
+    int AttributeColumnLeft(int16_t j) const;
+    int AttributeNameRoom(int16_t j) const;
     void UpdateToggleButtons();
     void KeepButtonsOnTop();
     void btnToggleScore_Click();
@@ -203,28 +210,9 @@ public:
     // ErrTypeMismatch when the text is not a number.
     static double NormaliseNumericInput(const QVariant &Value);
 
-    // ---- How sure the decision is (frmMain_Stability.cpp) --------------------------------
-    // The analysis window, made on first use; it lives as long as this window.
-    QPointer<frmAnalysis> Analysis;
-    // Marks and tooltips of the sliders and the best score bar, then the analysis window;
-    // run at the end of every refresh. Without ShowStability the marks and tooltips go.
-    void RefreshStability();
-    // The accessible names of the weighting, rating and score sliders, from the topic's names;
-    // namesSource stands for the option names and display form (as the tooltips use them).
-    void NameSliders(const VeltraneTopic &topic, size_t namesSource);
-    // The confidence figures of the topic, counted in the background for the best bar's
-    // tooltip and the analysis window alike; made on first use.
-    ConfidenceRunner &ConfidenceFigures();
-    // The tooltip of the best score bar: the margin over the runner-up and the smallest
-    // single slider move that hands the lead to another option, from the topic's ranges;
-    // with the topic's confidence figures, also how often the leader comes out best.
-    static QString GoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &Ranges,
-                                  const Confidence *Figures = nullptr);
-    // A spread slider of the analysis window moved: the topic takes the spread and every
-    // figure follows; a completed move is one undo step.
-    void SetSpread(bool Weighting, double Spread, bool StepEnds);
-    // The tooltip of a slider with that stable range, the leader named.
-    static QString StableRangeText(const VeltraneTopic &topic, int16_t leader, const StableRange &range);
+    // ---- How sure the decision is ---------------------------------------------------------
+    // The slider marks and tooltips, the confidence figures and the analysis window.
+    DecisionInsight *Insight = nullptr;
 
     // ---- Measured values (frmMain_Measures.cpp) ------------------------------------------
     // The same for the rating slider of a cell with a measured value, told in its unit.
@@ -241,6 +229,16 @@ public:
     void ShowMeasures();
     // Shows the analysis window (also F9).
     void btnAnalysis_Click();
+
+    // ---- Help in setting the weightings (frmMain_Weightings.cpp) ------------------------
+    // The weightings dialog while it is open.
+    QPointer<frmWeightings> Weightings;
+    // Opens the dialog (also F8); its Apply stores the weightings as one undo step.
+    void btnWeightings_Click();
+    // Puts btnWeightings left of btnToggleWeightings, or else in the nearest free stretch of
+    // the heading row, or below the heading; never over another control, hidden where none
+    // of these has room. Run after every layout and every rename of an attribute.
+    void PlaceWeightingsButton();
 
     // ===== In-place editing and commands ====================================================
     // Declared here, implemented in frmMain_Editing.cpp and frmMain_Commands.cpp.
@@ -283,6 +281,9 @@ public:
     void InitCommands();
     void btnNew_Click();
     void btnLoad_Click();
+    // A recent topic opens as Load opens a file (save question first); a file that no
+    // longer exists is taken off the list with a message.
+    void OpenRecentTopic(const QString &FileName);
     void btnSave_Click();
     void btnSettings_Click();
     void btnAddOption_Click();
@@ -300,8 +301,10 @@ public:
     bool Form_KeyDown(class QKeyEvent *event);
 
     // ---- Undo and redo (frmMain_History.cpp) ------------------------------------------
+    // The open topic with its history and saved state; every change is reported to it.
+    TopicDocument Document;
     // Every step since the current topic was made, loaded or imported.
-    TopicHistory History;
+    const TopicHistory &History = Document.History();
     // Starts the history afresh from the topic as shown: nothing to undo, the clean state.
     void ResetHistory();
     // Records the topic as it stands as one step, unless nothing changed. A step with the
@@ -374,13 +377,6 @@ private:
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 
-    // The best bar's tooltip, with the confidence line once the figures for the topic are in.
-    void ShowGoldBarToolTip(const VeltraneTopic &topic, const TopicRanges &ranges, bool show);
-    // What the sliders' accessible names were last made from: they are made again only
-    // after a rename or a rebuild.
-    size_t SliderNamesSource = 0;
-    QPointer<ConfidenceRunner> Figures;
-
     // Set while an undo or redo shows its state: the value labels show the topic's values
     // and write nothing back, so the restored values stay exactly as stored.
     bool RestoringState = false;
@@ -410,6 +406,17 @@ private:
 
     void CreateFixedControls();
     void RestorePlacement();
+    // The available area of the screen the window is on (or of the one it belongs to,
+    // when it lies on none), and the least inner size the window can have there: the
+    // layout's minimum, no larger than the screen allows.
+    QRect AvailableArea() const;
+    QSize MinimumInnerSize() const;
+    // Moves the window (its frame) into the available area, up or left first, and makes it
+    // smaller only where the screen is smaller than it; a window that fits stays put.
+    void KeepOnScreen();
+    // Set while the window was last kept on the screen without its frame, which a window
+    // manager adds only once the window is shown: the fit is made again when it is known.
+    bool FitAwaitsFrame = false;
     ProgramSettings::WindowState PlacementState() const;
     // Applies the restored placement once the frame is known, in the normal state;
     // true when it did (and recorded the placement).

@@ -10,6 +10,7 @@
 #include "model/VeltraneTopic.h"
 #include "ui/main/AccessibleWidgets.h"
 #include "ui/main/ControlArray.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/VLabel.h"
@@ -86,7 +87,7 @@ VLabel *frmMain::CreateValueLabel(const QString &arrayName, int16_t index)
 void frmMain::CreateAttributeElements(int16_t j)
 {
     // A new slider has no accessible name yet: the names are made again.
-    SliderNamesSource = 0;
+    Insight->SlidersRebuilt();
     VLabel *name = nameLabel(this, QStringLiteral("lblAttribute"), j, QStringLiteral("Attribute Label"), 2,
                              lblAttribute);
     lblAttribute.push_back(name);
@@ -109,7 +110,7 @@ void frmMain::CreateAttributeElements(int16_t j)
 
 void frmMain::CreateOptionElements(int16_t i)
 {
-    SliderNamesSource = 0;
+    Insight->SlidersRebuilt();
     MeterSlider *score = slider(this, QStringLiteral("sliderScore"), i, 100, OtherScoreColour, false, sliderScore);
     score->SetIndicator(true);
     sliderScore.push_back(score);
@@ -129,7 +130,7 @@ void frmMain::CreateOptionElements(int16_t i)
 
 void frmMain::CreateCellElements(int16_t k)
 {
-    SliderNamesSource = 0;
+    Insight->SlidersRebuilt();
     MeterSlider *rating = slider(this, QStringLiteral("sliderRating"), k, 50, RGB(150, 203, 50), true, sliderRating);
     sliderRating.push_back(rating);
     connect(rating, &MeterSlider::ValueChanged, this, &frmMain::sliderRating_Change);

@@ -35,7 +35,7 @@ void frmMain::CaptureWindow()
                              static_cast<QWidget *>(imgResizeTab), static_cast<QWidget *>(btnAddAttribute),
                              static_cast<QWidget *>(btnAddOption), static_cast<QWidget *>(btnToggleScore),
                              static_cast<QWidget *>(btnToggleWeightings), static_cast<QWidget *>(btnToggleRatings),
-                             static_cast<QWidget *>(btnAnalysis)})
+                             static_cast<QWidget *>(btnAnalysis), static_cast<QWidget *>(btnWeightings)})
         control->hide();
     // The keyboard focus mark belongs on the screen, not in the picture.
     const QPointer<MeterSlider> focusedSlider = qobject_cast<MeterSlider *>(focusWidget());
@@ -90,6 +90,7 @@ void frmMain::CaptureWindow()
     btnToggleWeightings->show();
     btnToggleRatings->show();
     btnAnalysis->show();
+    PlaceWeightingsButton();
     SuppressHighlight = false;
 
     // 12. An open edit comes back.

@@ -3,13 +3,17 @@
 #include "frmMain.h"
 
 #include "gfx/libmodScreenCapture.h"
+#include "io/RecentTopics.h"
 #include "io/modLoadSave.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
 #include "support/VeltraneError.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/GeneratedName.h"
 #include "ui/main/ImageButton.h"
+#include "ui/main/RecentTopicsMenu.h"
+#include "ui/support/HelpPage.h"
 #include "ui/settings/frmOptions.h"
 #include "ui/support/VLabel.h"
 
@@ -18,7 +22,9 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QUrl>
 
@@ -64,6 +70,7 @@ void removeAndRebuild(frmMain &window, const std::function<void()> &remove, cons
 {
     const bool focused = names[index]->hasFocus();
     remove();
+    window.Document.Report(TopicDocument::Structure);
     window.HighlightControl(nullptr, frmMain::HighlightPlain);
     window.UpdateSliderArrays(false);
     if (focused && !names.empty())
@@ -169,17 +176,27 @@ void frmMain::InitCommands()
         {btnRemoveOption, &frmMain::btnRemoveOption_Click},
         {btnRemoveAttribute, &frmMain::btnRemoveAttribute_Click},
         {btnAnalysis, &frmMain::btnAnalysis_Click},
+        {btnWeightings, &frmMain::btnWeightings_Click},
     };
     for (const auto &[button, handler] : commands)
         connect(button, &ImageButton::Click, this, handler);
     qApp->installEventFilter(new ShortcutKeys(*this));
+    InstallHelpKey(this);
+    // A right click on Load offers the recent topics.
+    btnLoad->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(btnLoad, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("mnuRecentTopics"));
+        FillRecentTopicsMenu(menu, [this](const QString &file) { OpenRecentTopic(file); });
+        menu.exec(btnLoad->mapToGlobal(at));
+    });
     setAcceptDrops(true);
     installEventFilter(new FileDrops(*this));
 }
 
 bool frmMain::Form_KeyDown(QKeyEvent *event)
 {
-    // Beside the Ctrl shortcuts: F9 opens the analysis window.
+    // Beside the Ctrl shortcuts: F9 opens the analysis window, F8 the weightings dialog.
     if (event->key() == Qt::Key_F9 && event->modifiers() == Qt::NoModifier) {
         btnAnalysis_Click();
         return true;
@@ -187,6 +204,10 @@ bool frmMain::Form_KeyDown(QKeyEvent *event)
     // F4 opens the topic's notes.
     if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier && txtEditBox->isHidden()) {
         EditNotes();
+        return true;
+    }
+    if (event->key() == Qt::Key_F8 && event->modifiers() == Qt::NoModifier) {
+        btnWeightings_Click();
         return true;
     }
     // Undo and redo, beside the shortcuts of the design; in the open edit box the keys
@@ -244,8 +265,7 @@ void frmMain::btnNew_Click()
         fresh->SetRounding(3);
         fresh->SetTotalAttributes(2);
         fresh->SetTotalOptions(2);
-        CurrentTopic = fresh;
-        TopicChanged = false;
+        Document.Replace(fresh, false);
 
         const bool showDialog = ShowSettingsOnNew;
         bool cancelled = false;
@@ -264,8 +284,7 @@ void frmMain::btnNew_Click()
                 UpdateSliderArrays(true);
             }
         } else {
-            CurrentTopic = previous;
-            TopicChanged = previousChanged;
+            Document.Replace(previous, previousChanged);
         }
         EndLoad();
         Form_Resize();
@@ -273,14 +292,33 @@ void frmMain::btnNew_Click()
         // where undoing leads back to.
         if (!cancelled)
             ResetHistory();
-        else if (!TopicChanged)
-            History.MarkClean();
+        else
+            NoteSaved();
     });
+}
+
+void frmMain::btnAnalysis_Click()
+{
+    Insight->ShowAnalysis();
 }
 
 void frmMain::btnLoad_Click()
 {
     loadWith(*this, [](std::shared_ptr<VeltraneTopic> &topic) { return modLoadSave::OpenTopic(topic); });
+}
+
+void frmMain::OpenRecentTopic(const QString &FileName)
+{
+    if (!QFileInfo(FileName).isFile()) {
+        RecentTopics::Forget(FileName);
+        MsgBox(QStringLiteral("The topic file \"%1\" no longer exists.\rIt has been taken off the list of recent topics.")
+                   .arg(FileName),
+               vbExclamation);
+        return;
+    }
+    loadWith(*this, [&FileName](std::shared_ptr<VeltraneTopic> &topic) {
+        return modLoadSave::OpenTopicFile(FileName, topic);
+    });
 }
 
 void frmMain::btnSave_Click()
@@ -296,16 +334,22 @@ void frmMain::btnSettings_Click()
 {
     CommitOpenEdit();
     guarded([this] {
-        frmOptions::ShowModal(*this);
-        if (OptionChangeCancelled) {
-            Form_Resize();
-            return;
+        {
+            // The window only shows what the pass left in the topic: its value labels write
+            // nothing back, so a pass that changed only how values show changes no value and
+            // records no step.
+            const QScopedValueRollback<bool> showOnly(RestoringState, true);
+            frmOptions::ShowModal(*this);
+            if (OptionChangeCancelled) {
+                Form_Resize();
+                return;
+            }
+            IsLoading = true;
+            UpdateSettings();
+            QCoreApplication::processEvents();
+            RepaintGradients();
+            IsLoading = false;
         }
-        IsLoading = true;
-        UpdateSettings();
-        QCoreApplication::processEvents();
-        RepaintGradients();
-        IsLoading = false;
         RecordStep(QStringLiteral("Change Settings"));
     });
 }
@@ -318,6 +362,7 @@ void frmMain::btnAddAttribute_Click()
         const QStringList names = namesOf(topic.TotalAttributes(), [&](int16_t j) { return topic.GetAttributeName(j); });
         const QString name = GeneratedName(QStringLiteral("Attribute "), names);
         topic.AddAttribute(name);
+        Document.Report(TopicDocument::Structure);
         UpdateSliderArrays(false);
         RecordStep(QStringLiteral("Add Attribute ") + QuotedName(name));
     });
@@ -331,6 +376,7 @@ void frmMain::btnAddOption_Click()
         const QStringList names = namesOf(topic.TotalOptions(), [&](int16_t i) { return topic.GetOptionName(i); });
         const QString name = GeneratedName(QStringLiteral("Option "), names);
         topic.AddOption(name);
+        Document.Report(TopicDocument::Structure);
         UpdateSliderArrays(false);
         RecordStep(QStringLiteral("Add Option ") + QuotedName(name));
     });

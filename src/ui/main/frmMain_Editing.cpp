@@ -410,7 +410,7 @@ void frmMain::UpdateTabOrder()
     std::vector<QWidget *> order = {txtHiddenButton, lblTitle,      btnNew,
                                     btnLoad,         btnSave,       btnSettings,
                                     btnAnalysis,     btnToggleScore, btnToggleWeightings,
-                                    btnAddAttribute};
+                                    btnWeightings,   btnAddAttribute};
     for (size_t j = 0; j < lblAttribute.size(); ++j)
         order.insert(order.end(), {lblAttribute[j], sliderWeighting[j], lblWeighting[j]});
     order.insert(order.end(), {btnToggleRatings, btnAddOption});

@@ -7,6 +7,7 @@
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/main/MeterSlider.h"
+#include "ui/main/RecentTopicsMenu.h"
 #include "ui/support/VLabel.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ QString frmMain::QuotedName(const QString &Name)
 
 void frmMain::ResetHistory()
 {
-    History.Clear(*CurrentTopic);
+    Document.Reset();
     KeyMoveSlider.clear();
 }
 
@@ -46,10 +47,7 @@ void frmMain::RecordStep(const QString &Description, const QString &MergeKey)
 {
     if (IsLoading || RestoringState || !CurrentTopic)
         return;
-    History.Record(*CurrentTopic, Description, MergeKey);
-    // Key moves that came back to the saved state leave the topic as saved.
-    if (History.IsClean())
-        TopicChanged = false;
+    Document.Record(Description, MergeKey);
 }
 
 QString frmMain::WeightingStep(int16_t AttributeID) const
@@ -84,8 +82,7 @@ void frmMain::SliderAdjustmentEnded(bool Weighting, int16_t Index, bool ByKey)
 
 void frmMain::NoteSaved()
 {
-    if (!TopicChanged)
-        History.MarkClean();
+    Document.NoteSaved();
 }
 
 void frmMain::Undo()
@@ -94,7 +91,7 @@ void frmMain::Undo()
         return;
     const int16_t attributes = CurrentTopic->TotalAttributes();
     const int16_t options = CurrentTopic->TotalOptions();
-    if (History.Undo(*CurrentTopic))
+    if (Document.Undo())
         ShowRestoredState(attributes, options);
 }
 
@@ -104,7 +101,7 @@ void frmMain::Redo()
         return;
     const int16_t attributes = CurrentTopic->TotalAttributes();
     const int16_t options = CurrentTopic->TotalOptions();
-    if (History.Redo(*CurrentTopic))
+    if (Document.Redo())
         ShowRestoredState(attributes, options);
 }
 
@@ -128,7 +125,7 @@ void frmMain::ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore)
     RestoringState = false;
     // Whatever the labels wrote back, the topic holds the recorded state, unrounded.
     *CurrentTopic = restored;
-    TopicChanged = !History.IsClean();
+    Document.FollowHistory();
     KeyMoveSlider.clear();
     InHistoryStep = false;
 }
@@ -154,6 +151,10 @@ void frmMain::contextMenuEvent(QContextMenuEvent *event)
     // The keys are the window's (Form_KeyDown); the menu only shows them.
     for (QAction *action : {undo, redo, notes})
         action->setShortcutContext(Qt::WidgetShortcut);
+    menu.addSeparator();
+    QMenu *recent = menu.addMenu(QStringLiteral("Recent Topics"));
+    recent->setObjectName(QStringLiteral("mnuRecentTopics"));
+    FillRecentTopicsMenu(*recent, [this](const QString &file) { OpenRecentTopic(file); });
     menu.exec(event->globalPos());
     event->accept();
 }

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QWindow>
 
+#include <algorithm>
+
 void frmMain::PlaceFixedControls()
 {
     // 1. Focus catchers only; out of sight.
@@ -39,6 +41,19 @@ void frmMain::PlaceFixedControls()
     btnAddOption->move(picRatingFrame->x() + 4, btnAddOption->y());
 }
 
+int frmMain::AttributeColumnLeft(int16_t j) const
+{
+    return picWeightingFrame->x() + 100 + 30 + j * ColumnWidth;
+}
+
+int frmMain::AttributeNameRoom(int16_t j) const
+{
+    const int columnRoom = ColumnWidth - 10;
+    const double centre = AttributeColumnLeft(j) + columnRoom / 2.0;
+    const int clearOfButton = int(2 * (btnToggleWeightings->x() - 4 - centre));
+    return std::max(1, std::min(columnRoom, clearOfButton));
+}
+
 void frmMain::ComputeMinimumSize()
 {
     const VeltraneTopic &topic = *modParameters::CurrentTopic;
@@ -48,7 +63,11 @@ void frmMain::ComputeMinimumSize()
     MinWindowHeight = 15 * O + HeaderHeight + 30 + lblWeighting[0]->height() + 5
                       + (lblRating[0]->height() + 15) * O;
     // What the window manager is told; the resize handling enforces the same limit itself.
-    setMinimumSize(MinWindowWidth, MinWindowHeight);
+    // A window smaller than that grows at once, and stays on the screen.
+    const bool grows = width() < MinWindowWidth || height() < MinWindowHeight;
+    setMinimumSize(MinimumInnerSize());
+    if (grows)
+        KeepOnScreen();
 }
 
 void frmMain::Form_Resize()
@@ -58,14 +77,13 @@ void frmMain::Form_Resize()
         return;
     const bool maximized = windowState() & Qt::WindowMaximized;
 
-    // 2. Snap back to the minimum inner size; the size change raises a new resize.
+    // 2. Snap back to the minimum inner size (no larger than the screen allows), staying on
+    //    the screen; the size change raises a new resize.
     if (!maximized) {
-        if (height() < MinWindowHeight) {
-            resize(width(), MinWindowHeight);
-            return;
-        }
-        if (width() < MinWindowWidth) {
-            resize(MinWindowWidth, height());
+        const QSize minimum = MinimumInnerSize();
+        if (height() < minimum.height() || width() < minimum.width()) {
+            resize(height() < minimum.height() ? width() : minimum.width(), std::max(height(), minimum.height()));
+            KeepOnScreen();
             return;
         }
     }
@@ -225,7 +243,7 @@ void frmMain::ArrangeMatrix(bool FromResize)
     {
         const int sliderH = picWeightingFrame->height() - lblWeightings->height() - 15 - lblWeighting[0]->height() - 5;
         for (size_t j = 0; j < lblAttribute.size(); ++j) {
-            const int x = picWeightingFrame->x() + 100 + 30 + int(j) * ColumnWidth;
+            const int x = AttributeColumnLeft(int16_t(j));
             VLabel *name = lblAttribute[j];
             name->move(CInt(x + sliderWidth / 2.0 - name->width() / 2.0),
                        CInt(lblWeightings->y() + lblWeightings->height() / 2.0 - name->height() / 2.0));
@@ -278,6 +296,7 @@ void frmMain::ArrangeMatrix(bool FromResize)
             value->show();
         }
     }
+    PlaceWeightingsButton();
     KeepButtonsOnTop();
 }
 

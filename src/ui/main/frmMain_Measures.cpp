@@ -7,6 +7,7 @@
 #include "frmMain.h"
 
 #include "io/modParameters.h"
+#include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
 #include "support/VeltraneError.h"

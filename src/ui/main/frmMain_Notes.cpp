@@ -1,7 +1,6 @@
 // The topic's notes, edited in a box of their own from the background menu or F4.
 #include "frmMain.h"
 
-#include "app/modStartup.h"
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "ui/main/NotesEditor.h"
@@ -19,7 +18,7 @@ void frmMain::EditNotes()
         if (modParameters::CurrentTopic != topic || editor->Notes() == topic->Description())
             return;
         topic->SetDescription(editor->Notes());
-        modStartup::MarkTopicChanged();
+        Document.Report(TopicDocument::Notes);
         RecordStep(QStringLiteral("Edit Notes"));
     });
     editor->open();

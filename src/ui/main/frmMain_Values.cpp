@@ -11,6 +11,7 @@
 #include "support/MsgBox.h"
 #include "support/NumericText.h"
 #include "support/VeltraneError.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
 #include "ui/support/VLabel.h"
@@ -23,17 +24,17 @@
 namespace {
 
 // The caption of an option or attribute name label enters the topic; the label keeps the
-// full text in its tag and shows as much of it as fits within limit pixels. True when the
-// name changed.
+// full text in its tag and shows as much of it as fits within limit pixels. A new name is
+// reported to the document; true when the name changed.
 template <typename Get, typename Set>
-bool storeName(VLabel &label, int16_t id, const QString &kind, Get get, Set set, int limit)
+bool storeName(TopicDocument &document, VLabel &label, int16_t id, const QString &kind, Get get, Set set, int limit)
 {
     const QString caption = label.Caption();
     label.SetTag(caption);
     const bool changed = get(id) != caption;
-    if (changed)
-        modStartup::MarkTopicChanged();
     set(id, caption);
+    if (changed)
+        document.Report(TopicDocument::Names);
     // Before the first layout there is no width yet; 0 and -1 would mean something else.
     FitLabelCaption(label, std::max(limit, 1));
     const QString defaultName = kind + QString::number(id + 1);
@@ -92,7 +93,7 @@ void frmMain::UpdateSettings()
     // Once per change: a refresh nested in this one (a caption write-back) leaves it to
     // the outermost.
     if (RefreshDepth == 1) {
-        RefreshStability();
+        Insight->Refresh();
         ShowMeasures();
     }
 }
@@ -159,6 +160,7 @@ void frmMain::StoreValue(const std::function<void()> &store)
     try {
         store();
         ++ValueStoreCount;
+        Document.Report(TopicDocument::Values);
     } catch (const VeltraneError &error) {
         if (error.number() != ErrTypeMismatch)
             MsgBox(error.description(), vbExclamation);
@@ -190,9 +192,10 @@ void frmMain::lblTitle_Change()
     const QScopedValueRollback<bool> guard(InTitleChange, true);
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     const QString caption = lblTitle->Caption();
-    if (topic.Title() != caption)
-        modStartup::MarkTopicChanged();
+    const bool renamed = topic.Title() != caption;
     topic.SetTitle(caption);
+    if (renamed)
+        Document.Report(TopicDocument::Names);
     FitLabelCaption(*lblTitle, -1);
     lblTitle->setToolTip(topic.Title() != lblTitle->Caption() ? topic.Title() : QString());
     setWindowTitle(topic.Title() + QStringLiteral(" - ") + modParameters::ProductTitle);
@@ -205,13 +208,14 @@ void frmMain::lblAttribute_Change(int16_t Index)
         return;
     const QScopedValueRollback<bool> guard(InAttributeChange, true);
     const bool renamed = storeName(
-        *lblAttribute[Index], Index, QStringLiteral("Attribute "),
+        Document, *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
         [&topic](int16_t id, const QString &name) { topic.SetAttributeName(id, name); },
-        ColumnWidth - 10 - MarkRoom(Index));
+        std::max(1, AttributeNameRoom(Index) - MarkRoom(Index)));
+    PlaceWeightingsButton(); // the name's new width may take or leave room in the heading row
     // The tooltips and the analysis window name it.
     if (renamed && RefreshDepth == 0)
-        RefreshStability();
+        Insight->Refresh();
 }
 
 void frmMain::lblOption_Change(int16_t Index)
@@ -221,13 +225,13 @@ void frmMain::lblOption_Change(int16_t Index)
         return;
     const QScopedValueRollback<bool> guard(InOptionChange, true);
     const bool renamed = storeName(
-        *lblOption[Index], Index, QStringLiteral("Option "),
+        Document, *lblOption[Index], Index, QStringLiteral("Option "),
         [&topic](int16_t id) { return topic.GetOptionName(id); },
         [&topic](int16_t id, const QString &name) { topic.SetOptionName(id, name); }, lblWeightings->width());
     if (size_t(Index) < lblScoreTitle.size())
         lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
     if (renamed && RefreshDepth == 0)
-        RefreshStability();
+        Insight->Refresh();
 }
 
 void frmMain::lblScoreTitle_Change(int16_t Index)

@@ -7,7 +7,9 @@
 #include "io/modParameters.h"
 #include "model/DecisionSummary.h"
 #include "model/TopicConfidence.h"
+#include "model/WeightingMethods.h"
 #include "model/VeltraneTopic.h"
+#include "support/NumberText.h"
 #include "support/VeltraneError.h"
 #include "ui/analysis/AnalysisArt.h"
 #include "ui/support/DisplayNumber.h"
@@ -19,6 +21,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace DecisionReport {
@@ -57,8 +60,8 @@ QString printableNotes(const QString &notes, qsizetype &left)
 }
 
 // A table whose first row and first column are headings; cells that are marked are laid
-// on gold. Every row is as tall as its tallest cell; headings wrap to three lines, names
-// to two, and anything longer is shortened.
+// on gold. Every row is as tall as its tallest cell; headings wrap to three lines, other
+// cells to two, and anything longer is shortened.
 struct Table
 {
     QList<double> widths;
@@ -84,7 +87,7 @@ struct Table
 
     QStringList cellLines(qsizetype r, qsizetype c, const QFont &font) const
     {
-        const int maxLines = r == 0 ? 3 : c == 0 ? 2 : 1;
+        const int maxLines = r == 0 ? 3 : 2;
         return ReportPages::WrapText(rows[r][c], cellFont(r, c, font), widths[c] - 2 * CellPadding, maxLines);
     }
 
@@ -157,10 +160,15 @@ double nameColumnWidth(const VeltraneTopic &topic, const QFont &font, const QStr
     return std::min(NameColumnMax, widest + 2 * CellPadding + 2);
 }
 
-// A rating as the matrix shows it. Measured values read with their units here.
+// A rating as the matrix shows it; a measured value with its unit above the rating it earns.
 QString ratingText(const VeltraneTopic &topic, int16_t option, int16_t attribute)
 {
-    return DisplayNumberText(topic.GetRating(option, attribute));
+    const QString rating = DisplayNumberText(topic.GetRating(option, attribute));
+    if (!topic.HasScale(attribute) || !topic.HasValue(option, attribute))
+        return rating;
+    const QString unit = topic.GetScale(attribute).Unit;
+    return NumberToText(topic.GetValue(option, attribute)) + (unit.isEmpty() ? QString() : u' ' + unit) + u'\n'
+           + rating;
 }
 
 void addTitle(ReportPages &pages, const VeltraneTopic &topic)
@@ -357,6 +365,73 @@ void addChances(ReportPages &pages, const VeltraneTopic &topic, const DecisionSu
                   bodyFont());
 }
 
+// The answers to the weighting method applied, and the weightings they give; for pairwise
+// comparison the judgements and how consistent they are.
+void addWeightingMethod(ReportPages &pages, const VeltraneTopic &topic)
+{
+    const WeightingMethodInputs &inputs = topic.MethodInputs();
+    if (inputs.Kind == WeightingMethodInputs::Method::None || inputs.Count() != topic.TotalAttributes())
+        return;
+    QList<double> weights;
+    try {
+        weights = inputs.Weights();
+    } catch (const VeltraneError &) {
+        return; // answers that give no weightings are not shown as if they did
+    }
+    const QString method = inputs.Kind == WeightingMethodInputs::Method::Rank    ? QStringLiteral("a ranking")
+                           : inputs.Kind == WeightingMethodInputs::Method::Swing ? QStringLiteral("swing points")
+                                                                                 : QStringLiteral("pairwise comparison");
+    pages.AddHeading(QStringLiteral("How the weightings were set"));
+    pages.AddText(QStringLiteral("The weightings were set from %1. %2")
+                      .arg(method, topic.WeightingsMatchMethod()
+                                       ? QStringLiteral("They are still the ones it gave.")
+                                       : QStringLiteral("They have been changed since; the table gives those it gave.")),
+                  bodyFont(), true);
+    pages.AddSpace(4);
+
+    const QFont font = AnalysisArt::Face(8, false);
+    const int16_t n = topic.TotalAttributes();
+    Table table;
+    if (inputs.Kind == WeightingMethodInputs::Method::Compare) {
+        // Row i, column j: how much more attribute i matters than j.
+        table.widths = columnWidths(pages.Width(), std::min(NameColumnMax, pages.Width() / 5), n, ScoreColumn + 10);
+        QStringList heading{QStringLiteral("How much more than")};
+        for (int16_t j = 0; j < n; ++j)
+            heading << topic.GetAttributeName(j);
+        table.rows << (heading << QStringLiteral("Weighting"));
+        for (int16_t i = 0; i < n; ++i) {
+            QStringList row{topic.GetAttributeName(i)};
+            for (int16_t j = 0; j < n; ++j)
+                row << (i == j ? QStringLiteral("1") : NumberToText(std::round(inputs.Judgements[i][j] * 100) / 100));
+            table.rows << (row << DisplayNumberText(weights[i]));
+        }
+    } else {
+        const bool rank = inputs.Kind == WeightingMethodInputs::Method::Rank;
+        table.widths = {std::min(200.0, pages.Width() / 3), 120, 120};
+        table.rows << QStringList{QStringLiteral("Attribute"), rank ? QStringLiteral("Rank") : QStringLiteral("Points"),
+                                  QStringLiteral("Weighting")};
+        for (int16_t j = 0; j < n; ++j)
+            table.rows << QStringList{topic.GetAttributeName(j),
+                                      rank ? QString::number(inputs.Ranks[j]) : NumberToText(inputs.Points[j]),
+                                      DisplayNumberText(weights[j])};
+    }
+    addTable(pages, table, font);
+    if (inputs.Kind != WeightingMethodInputs::Method::Compare)
+        return;
+    const PairwiseResult result = WeightingMethods::Pairwise(inputs.Judgements);
+    QString consistency = QStringLiteral("Consistency ratio %1: ").arg(FixedNumberText(result.ConsistencyRatio, 3, QLocale()));
+    consistency += result.ConsistencyRatio <= WeightingMethods::AcceptableRatio
+                       ? QStringLiteral("the judgements agree with each other well enough (up to %1).")
+                             .arg(FixedNumberText(WeightingMethods::AcceptableRatio, 2, QLocale()))
+                       : QStringLiteral("above %1, so some judgements contradict each other.")
+                             .arg(FixedNumberText(WeightingMethods::AcceptableRatio, 2, QLocale()));
+    if (result.WorstRow >= 0 && result.ConsistencyRatio > WeightingMethods::AcceptableRatio)
+        consistency += QStringLiteral(" The one that fits worst: %1 against %2.")
+                           .arg(topic.GetAttributeName(result.WorstRow), topic.GetAttributeName(result.WorstColumn));
+    pages.AddSpace(4);
+    pages.AddText(consistency, bodyFont());
+}
+
 } // namespace
 
 QPageSize::PageSizeId PageSizeFor(const QLocale &locale)
@@ -393,8 +468,7 @@ bool Paint(QPagedPaintDevice &device, const VeltraneTopic &topic)
     addHowSure(pages, topic, summary);
     if (topic.TotalOptions() > 1)
         addChances(pages, topic, summary);
-    // The weighting methods applied (ranking, swing, pairwise comparison), with their inputs
-    // and the consistency ratio of a pairwise comparison, follow here once topics keep them.
+    addWeightingMethod(pages, topic);
     return pages.Finish();
 }
 

@@ -8,10 +8,10 @@ class QPagedPaintDevice;
 class VeltraneTopic;
 
 // The decision report: a PDF that explains a decision without the program. In this order:
-// the title, the notes, the date and version; the decision in one sentence; the matrix;
-// the contributions chart; how sure the decision is (the closest change, every weighting's
-// stable range, the sensitivity chart of the narrowest); the chances of each place; and
-// the weighting methods applied. The charts are the analysis window's own, so the topic
+// the title, the notes, the date and version; the decision in one sentence; the matrix
+// (measured values with their units); the contributions chart; how sure the decision is
+// (the closest change, every weighting's stable range, the sensitivity chart of the
+// narrowest); the chances of each place; and the answers to the weighting method applied. The charts are the analysis window's own, so the topic
 // must be the open one.
 namespace DecisionReport {
 

@@ -1,5 +1,7 @@
 #include "ReportCharts.h"
 
+#include "io/modParameters.h"
+#include "model/VeltraneTopic.h"
 #include "ui/analysis/ContributionChart.h"
 #include "ui/analysis/SensitivityChart.h"
 
@@ -9,15 +11,15 @@ namespace ReportCharts {
 
 namespace {
 
-// The view, never shown, sized to the box and drawn into it with its children (the
-// sensitivity chart's attribute box names the attribute).
-void paintView(QWidget &view, QPainter &painter, const QRectF &box)
+// The view, never shown, handed the open topic and drawn into the box at its size.
+void paintView(AnalysisView &view, QPainter &painter, const QRectF &box)
 {
-    view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.resize(box.size().toSize());
+    view.Widget().setAttribute(Qt::WA_DontShowOnScreen);
+    if (const std::shared_ptr<VeltraneTopic> &topic = modParameters::CurrentTopic)
+        view.Refresh(*topic);
     painter.save();
     painter.translate(box.topLeft());
-    view.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    view.Render(painter, box.size().toSize());
     painter.restore();
 }
 
@@ -26,7 +28,6 @@ void paintView(QWidget &view, QPainter &painter, const QRectF &box)
 void PaintContributions(QPainter &painter, const QRectF &box)
 {
     ContributionChart chart;
-    chart.Refresh();
     paintView(chart, painter, box);
 }
 
@@ -34,7 +35,6 @@ void PaintSensitivity(QPainter &painter, const QRectF &box, int16_t attributeID)
 {
     SensitivityChart chart;
     chart.SetAttribute(attributeID);
-    chart.Refresh();
     paintView(chart, painter, box);
 }
 

@@ -144,7 +144,7 @@ void frmOptions::ApplySettings()
 
     if (m_owner.OwnerIsLoading()) {
         if (title != topic.Title())
-            TopicChanged = true;
+            SetTopicChanged(true);
     } else if (title != topic.Title() || invert != topic.InvertWeights() || attributes != topic.TotalAttributes()
                || options != topic.TotalOptions()) {
         modStartup::MarkTopicChanged();

@@ -54,11 +54,13 @@ TEST(FramePacer, OneRepaintPerFrameAndTheLastRequestIsKept)
     QApplication::processEvents();
     // (On a machine too busy to finish the burst within the frame, the frame passed.)
     const bool withinFrame = burst.elapsed() < FramePacer::FrameMilliseconds;
-    if (withinFrame)
+    if (withinFrame) {
         EXPECT_EQ(view.paints, shown + 1);
+    }
     runFor(4 * FramePacer::FrameMilliseconds);
-    if (withinFrame)
+    if (withinFrame) {
         EXPECT_EQ(view.paints, shown + 2);
-    else
+    } else {
         EXPECT_GE(view.paints, shown + 2);
+    }
 }

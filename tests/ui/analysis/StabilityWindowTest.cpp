@@ -12,15 +12,19 @@
 #include "ui/analysis/ContributionChart.h"
 #include "ui/analysis/SensitivityChart.h"
 #include "ui/analysis/frmAnalysis.h"
+#include "ui/main/DecisionInsight.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MeterSlider.h"
 #include "ui/support/DisplayNumber.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
 #include <QTabBar>
+
+#include <cmath>
 
 namespace {
 
@@ -57,7 +61,7 @@ protected:
         WindowDriver::Activate(*window);
         QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
         window->Form_KeyDown(&f9);
-        return *window->Analysis;
+        return *window->Insight->Analysis();
     }
 
     // Lets the background count finish; the figures shown, if any.
@@ -155,7 +159,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     WindowDriver::Activate(*window);
     QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
     ASSERT_TRUE(window->Form_KeyDown(&f9));
-    frmAnalysis *analysis = window->Analysis;
+    frmAnalysis *analysis = window->Insight->Analysis();
     ASSERT_TRUE(analysis && analysis->isVisible());
     EXPECT_EQ(analysis->tabViews->tabText(0), "Sensitivity");
     EXPECT_EQ(analysis->tabViews->tabText(1), "Contributions");
@@ -170,6 +174,18 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_EQ(chart.accessibleDescription(),
               "Every option's score as the Price weighting moves from 0 to 1. At 0.500, the weighting now, Car A is "
               "best. At 0.250, Car A takes over from Car B.");
+
+    // The score axis fits the lines on round steps; the box brings the whole scale back.
+    const SensitivityChart::Axis fitted = chart.ScoreAxis();
+    for (const QList<double> &scores : chart.SampleScores()) {
+        for (const double score : scores)
+            EXPECT_TRUE(fitted.Low <= score && score <= fitted.High) << score;
+    }
+    EXPECT_LE((fitted.High - fitted.Low) / fitted.Step, 6 + 1e-9);
+    chart.chkFullScale->setChecked(true);
+    EXPECT_EQ(chart.ScoreAxis().Low, 0);
+    EXPECT_EQ(chart.ScoreAxis().High, 1);
+    chart.chkFullScale->setChecked(false);
 
     // Dragging the Price weighting: the chart's current line goes along at every step.
     MeterSlider &price = Slider("sliderWeighting", 0);
@@ -201,7 +217,7 @@ TEST_F(StabilityWindowTest, TheChartFollowsASliderWhileItMoves)
     EXPECT_TRUE(boxes.prompts().isEmpty());
     EXPECT_FALSE(analysis->isVisible());
     window->Form_KeyDown(&f9);
-    EXPECT_EQ(window->Analysis, analysis);
+    EXPECT_EQ(window->Insight->Analysis(), analysis);
 }
 
 TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
@@ -213,7 +229,7 @@ TEST_F(StabilityWindowTest, ConfidenceFiguresFollowSlidersAndSpreadsAndUndo)
     analysis.ShowView(2);
     EXPECT_EQ(analysis.tabViews->tabText(2), "Confidence");
     ConfidenceView &view = *analysis.Chances;
-    ConfidenceRunner &runner = window->ConfidenceFigures();
+    ConfidenceRunner &runner = window->Insight->Figures();
 
     std::optional<Confidence> shown = Settled(runner, view);
     ASSERT_TRUE(shown);
@@ -259,7 +275,7 @@ TEST_F(StabilityWindowTest, OnlyTheFiguresOfTheNewestStateAreShown)
     frmAnalysis &analysis = OpenAnalysis();
     analysis.ShowView(2);
     ConfidenceView &view = *analysis.Chances;
-    ConfidenceRunner &runner = window->ConfidenceFigures();
+    ConfidenceRunner &runner = window->Insight->Figures();
     Settled(runner, view);
 
     // Whenever figures arrive, they are those of the topic as it stands.
@@ -280,4 +296,19 @@ TEST_F(StabilityWindowTest, OnlyTheFiguresOfTheNewestStateAreShown)
     ASSERT_TRUE(shown);
     EXPECT_EQ(arrivals, 1);
     EXPECT_EQ(shown->Best, Expected());
+}
+
+// A lead, a move or a range end smaller than the display shows is said in words.
+TEST_F(StabilityWindowTest, WhatTheDisplayCannotShowIsSaidInWords)
+{
+    ShowCars();
+    VeltraneTopic topic = *modParameters::CurrentTopic;
+    topic.SetRating(1, 0, 0.5497); // Car B 0.0002 behind Car A
+    TopicRanges ranges = TopicStability::AllRanges(topic);
+    ranges.Closest = SliderChange{false, 1, 0, 0.5497, 0.5499, 1};
+    EXPECT_EQ(DecisionInsight::GoldBarToolTip(topic, ranges),
+              "Level with Car B as shown; ahead of it by less than 0.001. "
+              "The smallest change that makes another option best: any increase of Car B's Price rating (Car B).");
+    EXPECT_EQ(DecisionInsight::StableRangeText(topic, 0, {0.25, std::nextafter(1.0, 0.0), 1, 1}),
+              "Car A stays best from 0.250 to just below 1.000. Below 0.250, Car B is best. At 1.000, Car B is best.");
 }

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "WindowDriver.h"
 
+#include "io/RecentTopics.h"
 #include "io/modLoadSave.h"
 #include "ui/main/GeneratedName.h"
 #include "ui/main/ImageButton.h"
@@ -10,14 +11,18 @@
 
 #include "TestFiles.h"
 
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QEnterEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace WindowDriver;
 
@@ -30,8 +35,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        // As at start-up: change tracking asks the window whether it is loading.
-        frmMain::InstallWindowHooks();
         window->resize(700, 500);
         Activate(*window);
     }
@@ -276,6 +279,52 @@ TEST_F(CommandsTest, LoadReplacesTheTopicAndRebuildsTheWindow)
     EXPECT_EQ(window->lblOption.size(), 4u);
     EXPECT_FALSE(modParameters::TopicChanged);
     EXPECT_EQ(window->windowTitle(), "Holidays - Veltrane");
+}
+
+// The Load button's right-click menu (and the background's) lists the files last loaded
+// or saved; one opens as Load opens it, one that is gone is taken off with a message.
+TEST_F(CommandsTest, RecentTopicsOpenAsLoadDoesAndAMissingOneGoes)
+{
+    RecentTopics::SetFiles({});
+    VeltraneTopic saved;
+    saved.SetRounding(3);
+    saved.SetTitle(QStringLiteral("Holidays"));
+    saved.SetTotalOptions(4);
+    const QString topicFile = QFileInfo(Saved("a&b.vtp")).absoluteFilePath();
+    ASSERT_TRUE(modLoadSave::SaveTopicFile(topicFile, saved));
+    files.fallback = topicFile;
+    Click(*window->btnLoad);
+    const QString gone = QFileInfo(Saved("gone.vtp")).absoluteFilePath();
+    RecentTopics::Note(gone);
+    ASSERT_EQ(RecentTopics::Files(), QStringList({gone, topicFile}));
+
+    // The menu shows the paths, newest first; choosing the missing file removes it.
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (const QAction *entry : menu->actions())
+            shown << entry->text();
+        menu->actions().front()->trigger();
+        menu->close();
+    });
+    const QPoint at(3, 3);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, window->btnLoad->mapToGlobal(at));
+    QApplication::sendEvent(window->btnLoad, &rightClick);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].startsWith("&1 ") && shown[0].endsWith("/gone.vtp")) << shown[0].toStdString();
+    EXPECT_TRUE(shown[1].startsWith("&2 ") && shown[1].endsWith("/a&&b.vtp")) << shown[1].toStdString();
+    EXPECT_EQ(boxes.prompts(), QStringList({"The topic file \"" + gone
+                                            + "\" no longer exists.\rIt has been taken off the list of recent topics."}));
+    EXPECT_EQ(RecentTopics::Files(), QStringList({topicFile}));
+
+    // An existing one asks the save question first, then loads.
+    NamedTopic({"Price"}, 1);
+    modParameters::TopicChanged = true;
+    window->OpenRecentTopic(topicFile);
+    EXPECT_EQ(boxes.prompts().size(), 2);
+    EXPECT_EQ(modParameters::CurrentTopic->Title(), "Holidays");
+    EXPECT_EQ(window->lblOption.size(), 4u);
 }
 
 TEST_F(CommandsTest, ADroppedTopicOrCsvFileOpensAsLoadDoesAndOtherDropsAreRefused)

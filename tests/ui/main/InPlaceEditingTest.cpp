@@ -23,8 +23,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        // As at start-up: change tracking asks the window whether it is loading.
-        frmMain::InstallWindowHooks();
         topic = ShowTopic(2, 3);
         window->resize(700, 500);
         Activate(*window);

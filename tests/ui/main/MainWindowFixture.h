@@ -22,11 +22,14 @@
 #include <memory>
 
 // A loaded main window on a fresh registry key, with every prompt answered by the test.
+// The window hooks are installed before the window loads, as the program does, so change
+// tracking asks the window whether it is loading; ProgramState puts the old ones back.
 class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        frmMain::InstallWindowHooks();
         InstallFontSubstitutions();
         RegDeleteKeyIfExists(ProgramSettings::Hive, ProgramSettings::Key);
         boxes.fallback = vbNo;

@@ -28,7 +28,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        frmMain::InstallWindowHooks();
         window->resize(700, 500);
         Activate(*window);
         topic = ShowTopic(3, 3);
@@ -209,7 +208,7 @@ TEST_F(UndoRedoTest, MenuNamesTheStepAndOnlyTopicChangesCount)
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(window, &event);
-    EXPECT_EQ(texts, QStringList({"Undo Delete Attribute \"Price\"", "Redo (off)", "", "Notes\u2026"}));
+    EXPECT_EQ(texts, QStringList({"Undo Delete Attribute \"Price\"", "Redo (off)", "", "Notes\u2026", "", "Recent Topics"}));
     EXPECT_EQ(Now().TotalAttributes(), 3);
     EXPECT_EQ(window->History.RedoDescription(), "Delete Attribute \"Price\"");
 
@@ -274,4 +273,35 @@ TEST_F(UndoRedoTest, NotesEditedInTheirBoxAreOneStepEach)
     EXPECT_FALSE(modParameters::TopicChanged);
     Press(Qt::Key_Y);
     EXPECT_EQ(Now().Description(), "Bought in May.\nThe dealer gave 5% off;\ttax included.");
+}
+
+// A settings pass that changes only how values show is no step, even where the display
+// rounds them; one that changes the topic is one step, and its undo shows the topic as it
+// was before the pass at once.
+TEST_F(UndoRedoTest, OnlySettingsPassesThatChangeTheTopicAreSteps)
+{
+    for (int16_t j = 0; j < 3; ++j)
+        topic->pSetWeighting(j, 0.8 - 0.318 * j, false);
+    topic->SetRating(0, 0, 0.1234);
+    window->UpdateSliderArrays(false);
+    window->ResetHistory();
+    const VeltraneTopic before = Now();
+    ApplySettings([](QWidget &dialog) {
+        dialog.findChild<QRadioButton *>(QStringLiteral("optRange(100)"))->setChecked(true);
+    });
+    ApplySettings([](QWidget &dialog) {
+        dialog.findChild<QCheckBox *>(QStringLiteral("chkNormaliseWeights"))->setChecked(true);
+    });
+    EXPECT_FALSE(window->History.CanUndo());
+    EXPECT_TRUE(Same(Now(), before));
+
+    ApplySettings([](QWidget &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtTitle"))->setText(QStringLiteral("Bikes"));
+        dialog.findChild<QRadioButton *>(QStringLiteral("optWeightingType(1)"))->setChecked(true);
+    });
+    EXPECT_EQ(window->History.UndoSteps(), 1);
+    Press(Qt::Key_Z);
+    EXPECT_TRUE(Same(Now(), before));
+    EXPECT_EQ(window->lblTitle->Caption(), before.Title());
+    ExpectShown("settings undone");
 }

@@ -271,3 +271,38 @@ TEST_F(MainWindowTest, HoveringANameBringsItsRemoveButton)
     SendMouse(*option, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton);
     EXPECT_FALSE(window->shpHighlight->isVisible());
 }
+
+// A topic that needs more than the screen gets what the screen has, within its available
+// area; a window with room stays exactly where it was put.
+TEST_F(MainWindowTest, TheWindowStaysOnTheScreen)
+{
+    const QRect area = window->screen()->availableGeometry();
+    ShowTopic(2, 2);
+    window->move(area.left() + 10, area.top() + 20);
+    QApplication::processEvents();
+    EXPECT_EQ(window->frameGeometry().topLeft(), area.topLeft() + QPoint(10, 20));
+
+    window->move(area.right() - 200, area.bottom() - 100);
+    ShowTopic(10, 10);
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(window->frameGeometry())) << window->frameGeometry().x() << ","
+                                                        << window->frameGeometry().y();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    EXPECT_EQ(window->size(), QSize(window->MinWindowWidth, window->MinWindowHeight).boundedTo(area.size() - frame));
+}
+
+// The fifth of five long attribute names at the design size stops short of the weighting
+// panel's collapse button on its line; the others keep their column's width.
+TEST_F(MainWindowTest, AttributeNamesKeepClearOfTheCollapseButton)
+{
+    ShowTopic(2, 5);
+    for (int j = 0; j < 5; ++j)
+        window->lblAttribute[size_t(j)]->SetCaption(QStringLiteral("Performance per watt %1").arg(j));
+    window->Form_Resize();
+    const QRect button = window->btnToggleWeightings->geometry();
+    const VLabel *last = window->lblAttribute[4];
+    EXPECT_LT(last->geometry().right(), button.left());
+    EXPECT_NE(last->Caption(), "Performance per watt 4");
+    EXPECT_EQ(modParameters::CurrentTopic->GetAttributeName(4), "Performance per watt 4");
+    EXPECT_EQ(window->AttributeNameRoom(0), window->ColumnWidth - 10);
+}

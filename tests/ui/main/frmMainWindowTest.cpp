@@ -183,7 +183,6 @@ TEST_F(MainWindowTest, BackgroundShowsCornerGradientAndPanelOutlines)
 
 TEST_F(MainWindowTest, HooksReachTheLoadedWindow)
 {
-    frmMain::InstallWindowHooks();
     WindowHooks &hooks = windowHooks();
     EXPECT_FALSE(hooks.mainWindowIsLoading());
     window->StartLoad();
@@ -192,5 +191,4 @@ TEST_F(MainWindowTest, HooksReachTheLoadedWindow)
     EXPECT_TRUE(hooks.isFormLoaded("frmMain"));
     EXPECT_FALSE(hooks.isFormLoaded("frmOptions"));
     EXPECT_EQ(hooks.dialogOwner(), window.data());
-    windowHooks() = WindowHooks();
 }

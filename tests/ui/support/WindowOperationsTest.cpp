@@ -1,4 +1,5 @@
 #include "gfx/PictureBox.h"
+#include "ui/support/WindowFit.h"
 #include "ui/support/libmodUnsorted_ui.h"
 
 #include <QDesktopServices>
@@ -89,6 +90,35 @@ TEST(WindowOperations, ShellOpenURLHandsTheAddressToTheDesktop)
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened.first(), QUrl(QStringLiteral("https://veltrane.example/help/index.html")));
+}
+
+
+TEST(WindowOperations, FitWithinMovesUpOrLeftFirstAndShrinksOnlyWhatIsTooLarge)
+{
+    const QRect area(0, 30, 1366, 738);
+    EXPECT_EQ(FitWithin(QRect(258, 176, 850, 700), area), QRect(258, 68, 850, 700));
+    EXPECT_EQ(FitWithin(QRect(100, 100, 400, 300), area), QRect(100, 100, 400, 300));
+    EXPECT_EQ(FitWithin(QRect(-50, -400, 400, 300), area), QRect(0, 30, 400, 300));
+    EXPECT_EQ(FitWithin(QRect(1300, 700, 400, 300), area), QRect(966, 468, 400, 300));
+    EXPECT_EQ(FitWithin(QRect(500, 0, 1500, 900), area), area);
+    EXPECT_EQ(FitWithin(QRect(5, 5, 10, 10), QRect()), QRect(5, 5, 10, 10));
+}
+
+// Beside the main window on the side with the most room, made narrower before it
+// overlaps, and overlapping only as far as the screen makes it.
+TEST(WindowOperations, PlaceBesideTakesTheSideWithTheMostRoom)
+{
+    const QRect screen(0, 0, 1366, 768);
+    const auto place = [&](const QRect &main, const QSize &size, const QSize &smallest) {
+        return PlaceBeside(main, size, smallest, screen);
+    };
+    EXPECT_EQ(place(QRect(0, 0, 600, 415), QSize(700, 500), QSize(700, 500)), QRect(600, 0, 700, 500));
+    EXPECT_EQ(place(QRect(700, 100, 600, 415), QSize(500, 400), QSize(500, 400)), QRect(200, 100, 500, 400));
+    EXPECT_EQ(place(QRect(400, 0, 600, 300), QSize(500, 400), QSize(500, 400)), QRect(400, 300, 500, 400));
+    EXPECT_EQ(place(QRect(400, 200, 600, 400), QSize(500, 400), QSize(500, 400)), QRect(0, 200, 500, 400));
+    // 383 pixels either side of a centred window: narrower, down to the least width.
+    EXPECT_EQ(place(QRect(383, 176, 600, 415), QSize(800, 540), QSize(300, 300)), QRect(983, 176, 383, 540));
+    EXPECT_EQ(place(QRect(383, 176, 600, 415), QSize(800, 540), QSize(420, 300)), QRect(946, 176, 420, 540));
 }
 
 #include "WindowOperationsTest.moc"
