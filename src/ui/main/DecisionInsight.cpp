@@ -42,20 +42,28 @@ size_t textSource(const VeltraneTopic &topic)
 
 // A rating slider names its cell: where that cell has a measured value, the range is told
 // in the value's unit.
+// What a measured cell's range text depends on besides the range: the attribute's name
+// and scale.
+size_t scaleSource(const VeltraneTopic &topic, int16_t attribute)
+{
+    if (!topic.HasScale(attribute))
+        return 0;
+    const AttributeScale scale = topic.GetScale(attribute);
+    size_t source = qHashMulti(1, topic.GetAttributeName(attribute), scale.Unit, scale.Worst, scale.Best);
+    for (const ValuePoint &point : scale.Points)
+        source = qHashMulti(source, point.Value, point.Rating);
+    return source;
+}
+
 void showRange(MeterSlider &slider, const VeltraneTopic &topic, int16_t leader, const StableRange &range,
-               size_t source, int16_t option = -1, int16_t attribute = -1)
+               size_t source, int16_t option = -1, int16_t attribute = -1, size_t scale = 0)
 {
     slider.SetStableRange(float(range.From * 100), float(range.To * 100));
-    const bool measured = option >= 0 && topic.HasValue(option, attribute);
+    const bool measured = scale != 0 && topic.HasValue(option, attribute);
     // One slider's move leaves most other ranges exactly as they were: their text is kept.
     size_t text = qHashMulti(source, leader, range.From, range.To, range.LeaderBelow, range.LeaderAbove);
-    if (measured) {
-        const AttributeScale scale = topic.GetScale(attribute);
-        text = qHashMulti(text, topic.GetAttributeName(attribute), scale.Unit, scale.Worst, scale.Best,
-                          scale.Points.size(), topic.GetValue(option, attribute));
-        for (const ValuePoint &point : scale.Points)
-            text = qHashMulti(text, point.Value, point.Rating);
-    }
+    if (measured)
+        text = qHashMulti(text, scale, topic.GetValue(option, attribute));
     if (slider.ToolTipSource == text && !slider.toolTip().isEmpty())
         return;
     slider.ToolTipSource = text;
@@ -235,10 +243,13 @@ void DecisionInsight::Refresh()
             else
                 hideRange(*w.sliderWeighting[j]);
         }
+        QVarLengthArray<size_t, 16> scales(A);
+        for (int16_t j = 0; j < A; ++j)
+            scales[j] = scaleSource(topic, j);
         for (int16_t k = 0; k < int16_t(w.sliderRating.size()); ++k) {
             if (show && k < A * O)
                 showRange(*w.sliderRating[k], topic, all.Leader, all.Rating[k], source, w.GetOptionIDFromIndex(k),
-                          w.GetAttributeIDFromIndex(k));
+                          w.GetAttributeIDFromIndex(k), scales[w.GetAttributeIDFromIndex(k)]);
             else
                 hideRange(*w.sliderRating[k]);
         }

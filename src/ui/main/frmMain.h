@@ -390,6 +390,8 @@ private:
 
     // The marks beside the attribute names; made on first use.
     class AttributeMarks *Marks = nullptr;
+    // What each rating label's measured tooltip was last made from.
+    std::vector<size_t> MeasureTipSources;
     // A typed value of a cell on a measured attribute goes in as a value: true when the
     // caption change was one of these (and is handled).
     bool StoreMeasuredCaption(int16_t Index);

@@ -17,6 +17,9 @@
 #include "ui/support/MeasureText.h"
 #include "ui/support/VLabel.h"
 
+#include <QHashFunctions>
+#include <QLocale>
+
 namespace {
 
 // What a person calls the cell's quantity: the attribute's name.
@@ -128,17 +131,29 @@ void frmMain::ShowMeasures()
     const int16_t A = std::min<int16_t>(topic.TotalAttributes(), int16_t(lblAttribute.size()));
     const int16_t O = topic.TotalOptions();
 
-    QList<QWidget *> names;
-    QStringList marks, tips;
-    for (int16_t j = 0; j < A; ++j) {
-        const bool reversed = topic.InvertWeights() != topic.CountsAgainst(j);
-        names << lblAttribute[j];
-        marks << AttributeMarks::MarkText(reversed, topic.HasScale(j), topic.GetScale(j).Unit);
-        tips << markTip(topic, j, reversed);
+    // What the marks and the cells' tooltips show of each attribute: its direction and scale.
+    const size_t display = qHashMulti(0, modParameters::DisplayAsDecimal, QLocale().name());
+    QList<AttributeScale> scales;
+    size_t marksSource = qHashMulti(display, topic.InvertWeights());
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
+        scales << topic.GetScale(j);
+        marksSource = qHashMulti(marksSource, j < A ? lblAttribute[j] : nullptr, topic.CountsAgainst(j),
+                                 topic.HasScale(j), scales[j].Unit, scales[j].Worst, scales[j].Best);
+        for (const ValuePoint &point : scales[j].Points)
+            marksSource = qHashMulti(marksSource, point.Value, point.Rating);
     }
     if (!Marks)
         Marks = new AttributeMarks(this, [this](int attribute) { MeasureAttribute(int16_t(attribute)); });
-    {
+    if (marksSource != Marks->Source) {
+        Marks->Source = marksSource;
+        QList<QWidget *> names;
+        QStringList marks, tips;
+        for (int16_t j = 0; j < A; ++j) {
+            const bool reversed = topic.InvertWeights() != topic.CountsAgainst(j);
+            names << lblAttribute[j];
+            marks << AttributeMarks::MarkText(reversed, topic.HasScale(j), scales[j].Unit);
+            tips << markTip(topic, j, reversed);
+        }
         QList<int> before;
         for (int16_t j = 0; j < A; ++j)
             before << Marks->Room(j);
@@ -150,15 +165,22 @@ void frmMain::ShowMeasures()
         }
     }
 
+    // A cell's tooltip is made again only when its value or its attribute's scale changed.
+    MeasureTipSources.resize(lblRating.size(), 0);
     for (int16_t i = 0; i < O; ++i) {
         for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
             const int16_t k = TranslateToIndex(i, j);
             if (size_t(k) >= lblRating.size())
                 break;
-            const QString tip = topic.HasValue(i, j) ? QStringLiteral("%1 rates %2").arg(
-                                                           RatingCaption(topic, i, j),
-                                                           FormatNumberForDisplay(topic.GetRating(i, j)))
-                                                     : QString();
+            const bool measured = topic.HasValue(i, j);
+            const size_t source = measured ? qHashMulti(marksSource, topic.GetValue(i, j), lblRating[k]) : 0;
+            if (MeasureTipSources[k] == source)
+                continue;
+            MeasureTipSources[k] = source;
+            const QString tip = measured ? QStringLiteral("%1 rates %2").arg(
+                                               MeasureText(topic.GetValue(i, j), scales[j].Unit),
+                                               FormatNumberForDisplay(topic.GetRating(i, j)))
+                                         : QString();
             if (lblRating[k]->toolTip() != tip) {
                 lblRating[k]->setToolTip(tip);
                 lblRating[k]->setAccessibleDescription(tip);

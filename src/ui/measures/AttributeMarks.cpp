@@ -52,11 +52,13 @@ void AttributeMarks::Update(const QList<QWidget *> &names, const QStringList &ma
             m_marks[j]->setStyleSheet(QStringLiteral("color: #000080"));
         }
         QLabel *mark = m_marks[j];
-        mark->setText(marks.value(j));
-        mark->setToolTip(tips.value(j));
-        mark->setAccessibleName(tips.value(j));
-        mark->adjustSize();
-        place(int(j));
+        if (mark->text() != marks.value(j) || mark->toolTip() != tips.value(j)) {
+            mark->setText(marks.value(j));
+            mark->setToolTip(tips.value(j));
+            mark->setAccessibleName(tips.value(j));
+            mark->adjustSize();
+            place(int(j));
+        }
     }
     while (m_marks.size() > names.size())
         delete m_marks.takeLast();

@@ -27,6 +27,9 @@ public:
     // How much narrower the name must be to leave room for its mark.
     int Room(int attribute) const;
 
+    // What the marks were last made from (the window's business).
+    size_t Source = 0;
+
     // "↓", "($)", "↓ ($)": the mark of an attribute.
     static QString MarkText(bool countsAgainst, bool measured, const QString &unit);
 

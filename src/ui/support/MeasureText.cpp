@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MeasureText.h"
 
+#include <QHash>
 #include <QLocale>
 
+#include <bit>
 #include <cmath>
 
-QString MeasureText(double value, const QString &unit)
+namespace {
+
+QString numberText(double value, const QLocale &locale)
 {
-    const QLocale locale;
     QString number;
     if (!std::isfinite(value)) {
         number = locale.toString(value);
@@ -27,7 +30,27 @@ QString MeasureText(double value, const QString &unit)
         if (number == locale.negativeSign() + locale.zeroDigit())
             number = locale.zeroDigit();
     }
-    return unit.isEmpty() ? number : number + u' ' + unit;
+    return number;
+}
+
+} // namespace
+
+QString MeasureText(double value, const QString &unit)
+{
+    // Every refresh shows every measured cell again, mostly with the value it had: the
+    // texts are remembered for the locale they were made in.
+    static QLocale madeIn;
+    static QHash<quint64, QString> made;
+    const QLocale locale;
+    if (locale != madeIn || made.size() > 4096) {
+        madeIn = locale;
+        made.clear();
+    }
+    const quint64 key = std::bit_cast<quint64>(value);
+    auto found = made.constFind(key);
+    if (found == made.constEnd())
+        found = made.insert(key, numberText(value, locale));
+    return unit.isEmpty() ? *found : *found + u' ' + unit;
 }
 
 std::optional<double> ParseMeasureText(const QString &text, const QString &unit)
