@@ -425,6 +425,9 @@ bool VeltraneTopic::WeightingsMatchMethod() const
 {
     if (m_methodInputs.Kind == WeightingMethodInputs::Method::None)
         return false;
+    // A single attribute counts 1 whatever is stored, and a topic file writes it so.
+    if (m_attributes.size() == 1)
+        return true;
     const QList<double> weights = m_methodInputs.Weights();
     // Apply stores every weighting rounded; a topic file holds them as they read,
     // normalised or not.

@@ -229,6 +229,8 @@ TEST(WeightingMethodsTest, AnswersFollowTheAttributes)
         topic.SetMethodInputs(topic.MethodInputs()); // still answers a topic file could hold
         topic.SetTotalAttributes(1);
         EXPECT_EQ(topic.MethodInputs().Kind, method == Method::Compare ? Method::None : method);
+        // One attribute counts 1 whatever is stored, as its topic file then says.
+        EXPECT_EQ(topic.WeightingsMatchMethod(), method != Method::Compare);
         topic.DeleteAttribute(0);
         EXPECT_EQ(topic.MethodInputs().Kind, Method::None);
     }
