@@ -3,6 +3,7 @@
 
 #include "gfx/ColourValue.h"
 #include "gfx/modFormElements.h"
+#include "model/VeltraneTopic.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -15,9 +16,21 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace AnalysisArt {
+
+QList<bool> LeadersAsShown(const VeltraneTopic &topic)
+{
+    double best = 0;
+    for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+        best = i == 0 ? topic.GetScore(i) : std::max(best, topic.GetScore(i));
+    QList<bool> leads;
+    for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+        leads << (topic.GetScore(i) == best);
+    return leads;
+}
 
 QColor BestGold()
 {

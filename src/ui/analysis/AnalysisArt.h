@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <functional>
 
 class QEvent;
+class VeltraneTopic;
 class QFontMetrics;
 class QPainter;
 class QWidget;
@@ -19,6 +21,10 @@ namespace AnalysisArt {
 
 // The gold of the best score bar, RGB(254,192,12).
 QColor BestGold();
+// Which options share the lead as the main window shows it: every option whose score, as
+// the topic reports it, equals the best, all drawn in gold there. A lead smaller than the
+// scores are shown with is no lead to a reader, so the views mark those options alike.
+QList<bool> LeadersAsShown(const VeltraneTopic &topic);
 // The navy of the main window's highlight frame.
 QColor Navy();
 // Ten colours that stay apart from each other and from the gold; the index wraps.

@@ -3,7 +3,6 @@
 
 #include "AnalysisArt.h"
 #include "ConfidenceRunner.h"
-#include "model/TopicStability.h"
 #include "model/VeltraneTopic.h"
 #include "ui/support/DisplayNumber.h"
 
@@ -105,14 +104,14 @@ ConfidenceView::ConfidenceView(ConfidenceRunner *runner, QWidget *parent) : QWid
 void ConfidenceView::Refresh(const VeltraneTopic &topic)
 {
     m_optionNames.clear();
-    m_leader = -1;
+    m_leads.clear();
     m_figures.reset();
     m_topic = topic;
     showSpreads(topic.RatingSpread(), topic.WeightingSpread());
     if (topic.TotalOptions() > 0 && topic.TotalAttributes() > 0) {
         for (int16_t i = 0; i < topic.TotalOptions(); ++i)
             m_optionNames << topic.GetOptionName(i);
-        m_leader = TopicStability::Leader(topic);
+        m_leads = AnalysisArt::LeadersAsShown(topic);
         if (m_runner) {
             m_runner->Request(topic);
             m_figures = m_runner->ResultFor(topic);
@@ -248,7 +247,8 @@ void ConfidenceView::paintEvent(QPaintEvent *)
 
     for (int i = 0; i < options; ++i) {
         const QRectF row = rowRect(i);
-        if (i == m_leader) {
+        const bool leads = m_leads.value(i);
+        if (leads) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(LeaderWash());
             painter.drawRoundedRect(QRectF(area.left() - NameColumn - FigureColumn + 2, row.top() - 4,
@@ -259,8 +259,8 @@ void ConfidenceView::paintEvent(QPaintEvent *)
         painter.setBrush(QColor(246, 249, 252));
         painter.drawRect(row);
 
-        painter.setFont(i == m_leader ? bold : plain);
-        const QFontMetrics &metrics = i == m_leader ? boldMetrics : plainMetrics;
+        painter.setFont(leads ? bold : plain);
+        const QFontMetrics &metrics = leads ? boldMetrics : plainMetrics;
         painter.setPen(Qt::black);
         const QRectF nameBox(area.left() - NameColumn - FigureColumn + 8, row.top(), NameColumn - 12, row.height());
         AnalysisArt::DrawText(painter, nameBox, Qt::AlignRight | Qt::AlignVCenter,

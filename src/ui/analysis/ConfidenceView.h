@@ -71,7 +71,7 @@ private:
     QPointer<ConfidenceRunner> m_runner;
     std::optional<VeltraneTopic> m_topic;
     QStringList m_optionNames;
-    int16_t m_leader = -1;
+    QList<bool> m_leads; // per option: it shares the lead as the main window shows it
     std::optional<Confidence> m_figures;
     FramePacer *m_pacer = new FramePacer(this);
 };

@@ -38,6 +38,7 @@ void ContributionChart::Refresh(const VeltraneTopic &topic)
     m_weightings.clear();
     m_reversed.clear();
     m_leader = -1;
+    m_leads.clear();
     if (topic.TotalOptions() > 0 && topic.TotalAttributes() > 0) {
         for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
             m_attributeNames << topic.GetAttributeName(j);
@@ -58,6 +59,7 @@ void ContributionChart::Refresh(const VeltraneTopic &topic)
             m_scores << topic.GetScore(i);
         }
         m_leader = TopicStability::Leader(topic);
+        m_leads = AnalysisArt::LeadersAsShown(topic);
     }
     QStringList said;
     for (int i = 0; i < int(m_optionNames.size()); ++i) {
@@ -148,7 +150,8 @@ void ContributionChart::paintEvent(QPaintEvent *)
 
     for (int i = 0; i < int(m_shares.size()); ++i) {
         const QRectF row = rowRect(i);
-        if (i == m_leader) {
+        const bool leads = m_leads.value(i);
+        if (leads) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(AnalysisArt::BestGold());
             painter.drawRoundedRect(QRectF(area.left() - NameColumn + 2, row.top() - 4, area.width() + NameColumn + ScoreColumn - 4,
@@ -160,8 +163,8 @@ void ContributionChart::paintEvent(QPaintEvent *)
         painter.setBrush(QColor(246, 249, 252));
         painter.drawRect(row);
 
-        painter.setFont(i == m_leader ? bold : plain);
-        const QFontMetrics &metrics = i == m_leader ? boldMetrics : plainMetrics;
+        painter.setFont(leads ? bold : plain);
+        const QFontMetrics &metrics = leads ? boldMetrics : plainMetrics;
         painter.setPen(Qt::black);
         const QRectF nameBox(area.left() - NameColumn + 8, row.top(), NameColumn - 16, row.height());
         AnalysisArt::DrawText(painter, nameBox, Qt::AlignRight | Qt::AlignVCenter,

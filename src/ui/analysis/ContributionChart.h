@@ -29,6 +29,8 @@ public:
     // What is drawn, for the tests: per option, its shares in attribute order.
     QList<QList<double>> Shares() const { return m_shares; }
     int16_t Leader() const { return m_leader; }
+    // Whether the option is marked as sharing the lead (all options level as shown are).
+    bool SharesLead(int16_t option) const { return m_leads.value(option); }
     // The text a tooltip shows at that point, empty where there is no segment.
     QString ToolTipAt(QPointF point) const;
 
@@ -56,5 +58,6 @@ private:
     QList<double> m_scores;
     QList<bool> m_reversed; // per attribute: its ratings count as 1 - r
     int16_t m_leader = -1;
+    QList<bool> m_leads; // per option: it shares the lead as the main window shows it
     FramePacer *m_pacer = new FramePacer(this);
 };

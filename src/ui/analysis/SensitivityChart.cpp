@@ -128,6 +128,7 @@ void SensitivityChart::refresh()
     m_crossovers.clear();
     m_optionNames.clear();
     m_leaderNow = -1;
+    m_leads.clear();
     if (!m_topic || m_topic->TotalAttributes() == 0 || m_topic->TotalOptions() == 0) {
         m_pacer->Request();
         return;
@@ -147,6 +148,7 @@ void SensitivityChart::refresh()
         m_current = topic.GetWeighting(m_attribute);
         m_crossovers = TopicStability::WeightingCrossovers(topic, m_attribute);
         m_leaderNow = TopicStability::Leader(topic);
+        m_leads = AnalysisArt::LeadersAsShown(topic);
         for (int s = 0; s <= Steps; ++s)
             m_samples << double(s) / Steps;
         for (const Crossover &crossover : m_crossovers)
@@ -263,7 +265,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
         QPolygonF line;
         for (int s = 0; s < int(m_samples.size()); ++s)
             line << QPointF(X(m_samples[s]), Y(m_scores[s][i]));
-        drawScoreLine(painter, line, AnalysisArt::SeriesColour(i), i == m_leaderNow ? 2.5 : 1.6);
+        drawScoreLine(painter, line, AnalysisArt::SeriesColour(i), m_leads.value(i) ? 2.5 : 1.6);
     }
 
     // The current weighting.
@@ -336,7 +338,7 @@ void SensitivityChart::paintEvent(QPaintEvent *)
     QFont bold = font();
     bold.setBold(true);
     for (const auto &[y, i] : ends) {
-        painter.setFont(i == m_leaderNow ? bold : font());
+        painter.setFont(m_leads.value(i) ? bold : font());
         painter.setPen(AnalysisArt::SeriesColour(i));
         const QString name = QFontMetrics(painter.font()).elidedText(m_optionNames[i], Qt::ElideRight, int(MaxNameWidth));
         AnalysisArt::DrawText(painter, QRectF(plot.right() + NameGap, y - lineHeight / 2, MaxNameWidth + 10, lineHeight),

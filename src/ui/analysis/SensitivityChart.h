@@ -77,5 +77,6 @@ private:
     QList<QList<double>> m_scores; // [sample][option]
     QList<Crossover> m_crossovers;
     int16_t m_leaderNow = -1;
+    QList<bool> m_leads; // per option: it shares the lead now, as the main window shows it
     FramePacer *m_pacer = new FramePacer(this);
 };

@@ -94,9 +94,22 @@ TEST(AnalysisViews, TheContributionChartSplitsEveryScore)
             EXPECT_EQ(chart.Shares()[i][j], topic.pGetOptionSubTotal(i, j)) << i << j;
     }
     EXPECT_EQ(chart.Leader(), 0);
+    EXPECT_TRUE(chart.SharesLead(0));
+    EXPECT_FALSE(chart.SharesLead(1));
     EXPECT_TRUE(chart.accessibleDescription().startsWith("Car A scores 0.667: Price 0.533, Quality 0.133."))
         << chart.accessibleDescription().toStdString();
     EXPECT_GT(PaintedPixels(chart, QSize(500, 300)), 100);
+
+    // A lead below what the scores are shown with: both bars are gold in the main window,
+    // and both are marked here, though the stable ranges still name one leader.
+    VeltraneTopic level = topic;
+    level.SetRating(1, 0, 0.8);
+    level.SetRating(1, 1, 0.3998); // 0.66660 against Car A's 0.66667: both read 0.667
+    chart.Refresh(level);
+    EXPECT_EQ(level.GetScore(0), level.GetScore(1));
+    EXPECT_EQ(chart.Leader(), 0);
+    EXPECT_TRUE(chart.SharesLead(0));
+    EXPECT_TRUE(chart.SharesLead(1));
 
     chart.Refresh(VeltraneTopic());
     EXPECT_EQ(chart.Shares().size(), 1);
