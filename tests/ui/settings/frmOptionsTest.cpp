@@ -1,4 +1,5 @@
 #include "SettingsDialogFixture.h"
+#include "UrlRecorder.h"
 
 #include "VeltraneVersion.h"
 #include "io/WindowHooks.h"
@@ -17,17 +18,6 @@ using namespace WindowDriver;
 namespace {
 
 constexpr uint32_t Red192 = 192;
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-
-public:
-    QList<QUrl> opened;
-};
 
 void ExpectFont(const QWidget *control, double points, bool bold)
 {
@@ -495,7 +485,6 @@ TEST_F(SettingsDialogTest, ScreenReadersHearEveryControlByItsLabel)
     EXPECT_EQ(tab->text(QAccessible::Description), "Tab; click to show its page");
 }
 
-#include "frmOptionsTest.moc"
 
 TEST_F(SettingsDialogTest, ApplyingCorrectsCountBoxesThatStillHoldTheirTypedText)
 {

@@ -1,5 +1,7 @@
 #include "ui/support/HelpPage.h"
 
+#include "UrlRecorder.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -8,21 +10,6 @@
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-
-public:
-    QList<QUrl> opened;
-};
-
-} // namespace
 
 // Run from the build folder, nothing is installed beside the binary: the page comes from
 // the source tree.
@@ -53,4 +40,3 @@ TEST(HelpPage, F1OpensItFromAnyWindowAndControl)
     EXPECT_EQ(recorder.opened, QList<QUrl>({HelpPageUrl(), HelpPageUrl()}));
 }
 
-#include "HelpPageTest.moc"

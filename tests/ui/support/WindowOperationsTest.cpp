@@ -1,3 +1,4 @@
+#include "UrlRecorder.h"
 #include "gfx/PictureBox.h"
 #include "ui/support/WindowFit.h"
 #include "ui/support/libmodUnsorted_ui.h"
@@ -20,16 +21,6 @@ struct RampWindow : QWidget
         for (int x = 0; x < width(); ++x)
             painter.fillRect(x, 0, 1, height(), QColor(x % 256, 10, 20));
     }
-};
-
-// Receives the addresses the desktop would open.
-struct UrlCatcher : QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
 };
 
 } // namespace
@@ -84,7 +75,7 @@ TEST(WindowOperations, CopyParentBackgroundShowsTheParentBehindAControl)
 
 TEST(WindowOperations, ShellOpenURLHandsTheAddressToTheDesktop)
 {
-    UrlCatcher catcher;
+    UrlRecorder catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     ShellOpenURL(nullptr, QStringLiteral("https://veltrane.example/help/index.html"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
@@ -121,4 +112,3 @@ TEST(WindowOperations, PlaceBesideTakesTheSideWithTheMostRoom)
     EXPECT_EQ(place(QRect(383, 176, 600, 415), QSize(800, 540), QSize(420, 300)), QRect(946, 176, 420, 540));
 }
 
-#include "WindowOperationsTest.moc"
