@@ -348,12 +348,7 @@ void frmMain::Form_Load()
     if (topicLoaded) {
         ShowScores = ShowWeightings = ShowRatings = true;
         UpdateToggleButtons();
-        StartLoad();
-        show();
-        UpdateSliderArrays(false);
-        EndLoad();
-        RepaintGradients();
-        ResetHistory();
+        ShowLoadedTopic();
     } else {
         btnNew_Click();
     }

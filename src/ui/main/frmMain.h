@@ -199,10 +199,13 @@ public:
     void HighlightControl(QWidget *Target, int16_t Kind);
 
     // ---- Values -------------------------------------------------------------------------
-    // Brings title, sliders, value labels and score colours in line with the topic.
+    // Brings title, sliders, value labels and score colours in line with the topic; it
+    // shows the topic and stores nothing into it.
     void UpdateSettings();
-    // How many values slider moves and value captions have stored into the topic: one per
-    // slider step, and one more where the display rounds the value.
+    // Shows a topic just loaded or imported as CurrentTopic, with a fresh history.
+    void ShowLoadedTopic();
+    // How many values slider moves and typed values have stored into the topic: one per
+    // step, already rounded to what its label shows.
     int ValueStores() const { return ValueStoreCount; }
     // Display text of a model value (0..1) in the chosen display form.
     static QString FormatNumberForDisplay(double Number);
@@ -360,11 +363,9 @@ private:
     void RemoveOption(const VLabel *label);
 
     // Slider value changes are ignored while set. Holders set it with a QScopedValueRollback,
-    // so that a refresh nested inside another (a caption change during UpdateSettings) gives
-    // back the outer one's suppression rather than lifting it.
+    // so that the rebuild of the arrays, which ends in a refresh, gives back its own
+    // suppression rather than lifting it.
     bool SuppressEvents = false;
-    // How deeply UpdateSettings runs nested in itself (through caption changes).
-    int RefreshDepth = 0;
     // Set from load to unload: size limits, moves and activation are handled meanwhile.
     bool HooksInstalled = false;
     // Between StartLoad and EndLoad the loading mask covers the window: its background is
@@ -377,9 +378,8 @@ private:
     // The restored placement, while the window frame it depends on is still unknown.
     std::optional<ProgramSettings::WindowPlacement> PendingPlacement;
 
-    // Set while an undo or redo shows its state: the value labels show the topic's values
-    // and write nothing back, so the restored values stay exactly as stored.
-    bool RestoringState = false;
+    // Set while an undo or redo shows its state: a rebuild of the arrays lets pending
+    // events run, and an undo key among them must wait for this step to be shown.
     bool InHistoryStep = false;
     // The slider of the last key move, and when it was; quick moves on one slider merge.
     QString KeyMoveSlider;
@@ -397,12 +397,6 @@ private:
     bool StoreMeasuredCaption(int16_t Index);
     // How much narrower an attribute's name is fitted to leave room for its mark.
     int MarkRoom(int16_t AttributeID) const;
-
-    // Re-entry guards of the caption-change handlers.
-    bool InTitleChange = false;
-    bool InOptionChange = false;
-    bool InAttributeChange = false;
-    bool InScoreTitleChange = false;
 
     void CreateFixedControls();
     void RestorePlacement();
@@ -455,10 +449,8 @@ private:
     void StoreWeightingStep(int16_t Index);
     // Runs store (a value into the topic), reports a rejected value, then refreshes.
     void StoreValue(const std::function<void()> &store);
-    void StoreCaptionValue(const std::function<void(VeltraneTopic &)> &store);
-    // The slider whose value change has just been stored as the user's move.
-    const MeterSlider *StepStored = nullptr;
-    bool SameStep(const MeterSlider *slider);
+    static double ShownValue(double Value);
+    static bool SliderHolds(const MeterSlider &slider, double current);
     int ValueStoreCount = 0;
 
     void imgResizeTab_MouseDown(Qt::MouseButton button);

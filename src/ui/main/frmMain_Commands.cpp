@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QScopedValueRollback>
 #include <QTimer>
 #include <QUrl>
 
@@ -85,13 +84,8 @@ void loadWith(frmMain &window, const std::function<bool(std::shared_ptr<Veltrane
     guarded([&window, &open] {
         if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
             return;
-        if (!open(CurrentTopic))
-            return;
-        window.StartLoad();
-        window.UpdateSliderArrays(false);
-        window.EndLoad();
-        window.RepaintGradients();
-        window.ResetHistory();
+        if (open(CurrentTopic))
+            window.ShowLoadedTopic();
     });
 }
 
@@ -334,22 +328,17 @@ void frmMain::btnSettings_Click()
 {
     CommitOpenEdit();
     guarded([this] {
-        {
-            // The window only shows what the pass left in the topic: its value labels write
-            // nothing back, so a pass that changed only how values show changes no value and
-            // records no step.
-            const QScopedValueRollback<bool> showOnly(RestoringState, true);
-            frmOptions::ShowModal(*this);
-            if (OptionChangeCancelled) {
-                Form_Resize();
-                return;
-            }
-            IsLoading = true;
-            UpdateSettings();
-            QCoreApplication::processEvents();
-            RepaintGradients();
-            IsLoading = false;
+        // A pass that changed only how values show changes no value and records no step.
+        frmOptions::ShowModal(*this);
+        if (OptionChangeCancelled) {
+            Form_Resize();
+            return;
         }
+        IsLoading = true;
+        UpdateSettings();
+        QCoreApplication::processEvents();
+        RepaintGradients();
+        IsLoading = false;
         RecordStep(QStringLiteral("Change Settings"));
     });
 }

@@ -45,7 +45,7 @@ void frmMain::ResetHistory()
 
 void frmMain::RecordStep(const QString &Description, const QString &MergeKey)
 {
-    if (IsLoading || RestoringState || !CurrentTopic)
+    if (IsLoading || !CurrentTopic)
         return;
     Document.Record(Description, MergeKey);
 }
@@ -108,10 +108,8 @@ void frmMain::Redo()
 void frmMain::ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore)
 {
     InHistoryStep = true;
-    const VeltraneTopic restored = *CurrentTopic;
     // The remove buttons stood beside a name that may no longer be there.
     HighlightControl(nullptr, HighlightPlain);
-    RestoringState = true;
     if (CurrentTopic->TotalAttributes() != AttributesBefore || CurrentTopic->TotalOptions() != OptionsBefore) {
         UpdateSliderArrays(false);
     } else {
@@ -122,9 +120,6 @@ void frmMain::ShowRestoredState(int16_t AttributesBefore, int16_t OptionsBefore)
             lblOption[i]->SetCaption(CurrentTopic->GetOptionName(i));
         UpdateSettings();
     }
-    RestoringState = false;
-    // Whatever the labels wrote back, the topic holds the recorded state, unrounded.
-    *CurrentTopic = restored;
     Document.FollowHistory();
     KeyMoveSlider.clear();
     InHistoryStep = false;

@@ -101,10 +101,6 @@ bool frmMain::StoreMeasuredCaption(int16_t Index)
     const int16_t attribute = GetAttributeIDFromIndex(Index);
     if (!topic.HasScale(attribute))
         return false;
-    // The refresh wrote this caption: a value stays exactly as stored, unrounded, and so
-    // does the rating of a cell still rated by hand.
-    if (RefreshDepth > 0)
-        return true;
     const QString caption = lblRating[Index]->Caption();
     if (caption == RatingCaption(topic, option, attribute))
         return true;

@@ -13,15 +13,13 @@
 #include "ui/support/VLabel.h"
 #include "ui/support/libmodTextMetrics.h"
 
-#include <QScopedValueRollback>
+
+#include <QSignalBlocker>
 
 #include <algorithm>
 
 void frmMain::UpdateScoreBars()
 {
-    // Fitting the titles changes their captions; that must not re-enter their handling.
-    const QScopedValueRollback<bool> inChange(InScoreTitleChange, true);
-
     const VeltraneTopic &topic = *modParameters::CurrentTopic;
     const int optionCount = topic.TotalOptions();
 
@@ -34,7 +32,11 @@ void frmMain::UpdateScoreBars()
     int maxTitle = 0;
     for (size_t i = 0; i < lblScoreTitle.size(); ++i) {
         VLabel *title = lblScoreTitle[i];
-        FitLabelCaption(*title, 100 + (room - half));
+        {
+            // The fitted text is shown; the title's handling would put the name back.
+            const QSignalBlocker quiet(title);
+            FitLabelCaption(*title, 100 + (room - half));
+        }
         maxTitle = std::max(maxTitle, title->width());
         if (int(i) < optionCount) {
             const QString name = topic.GetOptionName(int16_t(i));

@@ -9,6 +9,7 @@
 #include "io/modParameters.h"
 #include "model/VeltraneTopic.h"
 #include "support/MsgBox.h"
+#include "support/DecimalRound.h"
 #include "support/NumericText.h"
 #include "support/VeltraneError.h"
 #include "ui/main/DecisionInsight.h"
@@ -18,10 +19,20 @@
 #include "ui/support/libmodTextMetrics.h"
 
 
+#include <QSignalBlocker>
+
 #include <algorithm>
 #include <utility>
 
 namespace {
+
+// A name label's handling fits the caption it has just stored; the shortened text is
+// shown, not handled as a new caption.
+void fitQuietly(VLabel &label, int32_t limit)
+{
+    const QSignalBlocker quiet(label);
+    FitLabelCaption(label, limit);
+}
 
 // The caption of an option or attribute name label enters the topic; the label keeps the
 // full text in its tag and shows as much of it as fits within limit pixels. A new name is
@@ -32,11 +43,13 @@ bool storeName(TopicDocument &document, VLabel &label, int16_t id, const QString
     const QString caption = label.Caption();
     label.SetTag(caption);
     const bool changed = get(id) != caption;
+    // Set even when unchanged: a default name shown once is the attribute's own from then
+    // on, and keeps its number when an earlier one is removed.
     set(id, caption);
     if (changed)
         document.Report(TopicDocument::Names);
     // Before the first layout there is no width yet; 0 and -1 would mean something else.
-    FitLabelCaption(label, std::max(limit, 1));
+    fitQuietly(label, std::max(limit, 1));
     const QString defaultName = kind + QString::number(id + 1);
     const QString name = get(id);
     label.setToolTip(name == defaultName ? defaultName : defaultName + QStringLiteral(": ") + name);
@@ -47,9 +60,9 @@ bool storeName(TopicDocument &document, VLabel &label, int16_t id, const QString
 
 void frmMain::UpdateSettings()
 {
-    // 1. Slider values written here are not the user's moves.
+    // 1. Slider values written here are not the user's moves. Every number is shown as the
+    // topic holds it; nothing shown here goes back into the topic.
     const QScopedValueRollback<bool> suppress(SuppressEvents, true);
-    const QScopedValueRollback<int> depth(RefreshDepth, RefreshDepth + 1);
     const std::shared_ptr<VeltraneTopic> keep = modParameters::CurrentTopic;
     const VeltraneTopic &topic = *keep;
     const int16_t A = topic.TotalAttributes();
@@ -62,7 +75,7 @@ void frmMain::UpdateSettings()
     // 3. Weightings.
     for (int16_t j = 0; j < A && size_t(j) < lblWeighting.size(); ++j) {
         sliderWeighting[j]->SetValue(float(topic.GetWeighting(j) * 100));
-        lblWeighting[j]->SetCaption(FormatNumberForDisplay(topic.GetWeighting(j)));
+        lblWeighting[j]->ShowCaption(FormatNumberForDisplay(topic.GetWeighting(j)));
     }
 
     // 4. Ratings and scores, the best score found on the way.
@@ -73,13 +86,13 @@ void frmMain::UpdateSettings()
             if (size_t(k) >= lblRating.size())
                 break;
             sliderRating[k]->SetValue(float(topic.GetRating(i, j) * 100));
-            lblRating[k]->SetCaption(RatingCaption(topic, i, j));
+            lblRating[k]->ShowCaption(RatingCaption(topic, i, j));
         }
         // Strictly greater: among equal scores the lowest option keeps it.
         if (topic.GetScore(i) > topic.GetScore(best))
             best = i;
         sliderScore[i]->SetValue(float(topic.GetScore(i) * 100));
-        lblScore[i]->SetCaption(FormatNumberForDisplay(topic.GetScore(i)));
+        lblScore[i]->ShowCaption(FormatNumberForDisplay(topic.GetScore(i)));
     }
 
     // 5. Every best score in gold.
@@ -90,35 +103,43 @@ void frmMain::UpdateSettings()
     // 6. - 7. Marked changed; the suppression ends with the scope.
     modStartup::MarkTopicChanged();
 
-    // Once per change: a refresh nested in this one (a caption write-back) leaves it to
-    // the outermost.
-    if (RefreshDepth == 1) {
-        Insight->Refresh();
-        ShowMeasures();
-        PlaceWeightingsButton(); // clear of the marks just shown
-    }
+    Insight->Refresh();
+    ShowMeasures();
+    PlaceWeightingsButton(); // clear of the marks just shown
 }
 
 void frmMain::sliderRating_Change(int16_t Index)
 {
-    if (!SuppressEvents && size_t(Index) < sliderRating.size()) {
+    if (!SuppressEvents)
         StoreRatingStep(Index);
-        StepStored = sliderRating[Index];
-    }
 }
 
 void frmMain::sliderRating_UserAdjusted(int16_t Index)
 {
-    if (size_t(Index) < sliderRating.size() && !SameStep(sliderRating[Index]))
-        StoreRatingStep(Index);
+    StoreRatingStep(Index);
+}
+
+// A user's move raises the value change first, then the adjustment, and a release where
+// the press was raises one more: once the first has stored the move, the slider shows what
+// the topic holds, or a position shown as the same number, and there is nothing to store
+// (storing it again would run the whole refresh again).
+bool frmMain::SliderHolds(const MeterSlider &slider, double current)
+{
+    const float value = slider.Value();
+    return value == float(current * 100) || ShownValue(value / 100.0) == ShownValue(current);
 }
 
 void frmMain::StoreRatingStep(int16_t Index)
 {
-    StoreValue([this, Index] {
-        modParameters::CurrentTopic->SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
-                                               sliderRating[Index]->Value() / 100.0);
-    });
+    if (size_t(Index) >= sliderRating.size())
+        return;
+    const int16_t option = GetOptionIDFromIndex(Index);
+    const int16_t attribute = GetAttributeIDFromIndex(Index);
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    const MeterSlider &slider = *sliderRating[Index];
+    if (SliderHolds(slider, topic.GetRating(option, attribute)))
+        return;
+    StoreValue([&] { topic.SetRating(option, attribute, ShownValue(slider.Value() / 100.0)); });
     // The number follows at once while the slider is still being dragged.
     if (size_t(Index) < lblRating.size())
         lblRating[Index]->repaint();
@@ -126,32 +147,26 @@ void frmMain::StoreRatingStep(int16_t Index)
 
 void frmMain::sliderWeighting_Change(int16_t Index)
 {
-    if (!SuppressEvents && size_t(Index) < sliderWeighting.size()) {
+    if (!SuppressEvents)
         StoreWeightingStep(Index);
-        StepStored = sliderWeighting[Index];
-    }
 }
 
 void frmMain::sliderWeighting_UserAdjusted(int16_t Index)
 {
-    if (size_t(Index) < sliderWeighting.size() && !SameStep(sliderWeighting[Index]))
-        StoreWeightingStep(Index);
+    StoreWeightingStep(Index);
 }
 
 void frmMain::StoreWeightingStep(int16_t Index)
 {
-    StoreValue([this, Index] {
-        modParameters::CurrentTopic->SetWeighting(Index, sliderWeighting[Index]->Value() / 100.0);
-    });
+    if (size_t(Index) >= sliderWeighting.size())
+        return;
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    const MeterSlider &slider = *sliderWeighting[Index];
+    if (SliderHolds(slider, topic.GetWeighting(Index)))
+        return;
+    StoreValue([&] { topic.SetWeighting(Index, ShownValue(slider.Value() / 100.0)); });
     if (size_t(Index) < lblWeighting.size())
         lblWeighting[Index]->repaint();
-}
-
-// A user's move raises the value change first, then the adjustment: the value change has
-// stored it already, and storing it again would run the whole refresh twice.
-bool frmMain::SameStep(const MeterSlider *slider)
-{
-    return std::exchange(StepStored, nullptr) == slider;
 }
 
 // A value the topic rejects (out of range, or a text that is no number) leaves the topic
@@ -167,6 +182,36 @@ void frmMain::StoreValue(const std::function<void()> &store)
             MsgBox(error.description(), vbExclamation);
     }
     UpdateSettings();
+}
+
+// A weighting or rating goes into the topic as its label will show it, rounded once here:
+// the topic then holds the very number the window shows, and the refresh has nothing to
+// write back.
+double frmMain::ShownValue(double Value)
+{
+    const int16_t places = modParameters::CurrentTopic->Rounding();
+    return NormaliseNumericInput(FormatNumberForDisplay(places < 0 ? Value : RoundDecimal(Value, places)));
+}
+
+// A file may hold ratings to more places than their labels show. They are rounded once as
+// the topic comes in, as a typed value is, so that the scores are those of the numbers
+// shown. A measured attribute's ratings are left exactly as they are, as is a weighting:
+// the topic rounds those itself.
+void frmMain::ShowLoadedTopic()
+{
+    VeltraneTopic &topic = *modParameters::CurrentTopic;
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
+        if (topic.HasScale(j))
+            continue;
+        for (int16_t i = 0; i < topic.TotalOptions(); ++i)
+            topic.SetRating(i, j, ShownValue(topic.GetRating(i, j)));
+    }
+    StartLoad();
+    show();
+    UpdateSliderArrays(false);
+    EndLoad();
+    RepaintGradients();
+    ResetHistory();
 }
 
 void frmMain::RefreshCaption(VLabel *label, const QString &caption, void (frmMain::*handler)())
@@ -188,16 +233,13 @@ void frmMain::RefreshCaption(VLabel *label, int16_t index, const QString &captio
 
 void frmMain::lblTitle_Change()
 {
-    if (InTitleChange)
-        return;
-    const QScopedValueRollback<bool> guard(InTitleChange, true);
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     const QString caption = lblTitle->Caption();
-    const bool renamed = topic.Title() != caption;
-    topic.SetTitle(caption);
-    if (renamed)
+    if (topic.Title() != caption) {
+        topic.SetTitle(caption);
         Document.Report(TopicDocument::Names);
-    FitLabelCaption(*lblTitle, -1);
+    }
+    fitQuietly(*lblTitle, -1);
     lblTitle->setToolTip(topic.Title() != lblTitle->Caption() ? topic.Title() : QString());
     setWindowTitle(topic.Title() + QStringLiteral(" - ") + modParameters::ProductTitle);
 }
@@ -205,9 +247,8 @@ void frmMain::lblTitle_Change()
 void frmMain::lblAttribute_Change(int16_t Index)
 {
     VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if (InAttributeChange || Index >= topic.TotalAttributes() || size_t(Index) >= lblAttribute.size())
+    if (Index >= topic.TotalAttributes() || size_t(Index) >= lblAttribute.size())
         return;
-    const QScopedValueRollback<bool> guard(InAttributeChange, true);
     const bool renamed = storeName(
         Document, *lblAttribute[Index], Index, QStringLiteral("Attribute "),
         [&topic](int16_t id) { return topic.GetAttributeName(id); },
@@ -215,76 +256,54 @@ void frmMain::lblAttribute_Change(int16_t Index)
         std::max(1, AttributeNameRoom(Index) - MarkRoom(Index)));
     PlaceWeightingsButton(); // the name's new width may take or leave room in the heading row
     // The tooltips and the analysis window name it.
-    if (renamed && RefreshDepth == 0)
+    if (renamed)
         Insight->Refresh();
 }
 
 void frmMain::lblOption_Change(int16_t Index)
 {
     VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if (InOptionChange || Index >= topic.TotalOptions() || size_t(Index) >= lblOption.size())
+    if (Index >= topic.TotalOptions() || size_t(Index) >= lblOption.size())
         return;
-    const QScopedValueRollback<bool> guard(InOptionChange, true);
     const bool renamed = storeName(
         Document, *lblOption[Index], Index, QStringLiteral("Option "),
         [&topic](int16_t id) { return topic.GetOptionName(id); },
         [&topic](int16_t id, const QString &name) { topic.SetOptionName(id, name); }, lblWeightings->width());
     if (size_t(Index) < lblScoreTitle.size())
         lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
-    if (renamed && RefreshDepth == 0)
+    if (renamed)
         Insight->Refresh();
 }
 
 void frmMain::lblScoreTitle_Change(int16_t Index)
 {
     const VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if (InScoreTitleChange || Index >= topic.TotalOptions() || size_t(Index) >= lblScoreTitle.size())
+    if (Index >= topic.TotalOptions() || size_t(Index) >= lblScoreTitle.size())
         return;
-    const QScopedValueRollback<bool> guard(InScoreTitleChange, true);
     // The score panel always shows the model's name.
-    lblScoreTitle[Index]->SetCaption(topic.GetOptionName(Index));
+    lblScoreTitle[Index]->ShowCaption(topic.GetOptionName(Index));
     UpdateScoreBars();
 }
 
 void frmMain::lblWeighting_Change(int16_t Index)
 {
-    if (Index >= modParameters::CurrentTopic->TotalAttributes() || size_t(Index) >= lblWeighting.size()
-        || RestoringState)
+    if (Index >= modParameters::CurrentTopic->TotalAttributes() || size_t(Index) >= lblWeighting.size())
         return;
-    StoreCaptionValue([this, Index](VeltraneTopic &topic) {
-        topic.SetWeighting(Index, NormaliseNumericInput(lblWeighting[Index]->Caption()));
+    StoreValue([this, Index] {
+        modParameters::CurrentTopic->SetWeighting(Index, ShownValue(NormaliseNumericInput(lblWeighting[Index]->Caption())));
     });
 }
 
 void frmMain::lblRating_Change(int16_t Index)
 {
-    const VeltraneTopic &current = *modParameters::CurrentTopic;
-    const int cells = int(current.TotalOptions()) * current.TotalAttributes();
-    if (Index >= cells || size_t(Index) >= lblRating.size() || RestoringState || StoreMeasuredCaption(Index))
-        return;
-    StoreCaptionValue([this, Index](VeltraneTopic &topic) {
-        topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
-                        NormaliseNumericInput(lblRating[Index]->Caption()));
-    });
-}
-
-// A caption the refresh wrote goes back into the topic, so that the topic holds the
-// displayed, rounded value. Where that changes nothing, neither the store nor another
-// refresh is needed: the chain of refreshes ends with the first pass that changes no value.
-void frmMain::StoreCaptionValue(const std::function<void(VeltraneTopic &)> &store)
-{
     VeltraneTopic &topic = *modParameters::CurrentTopic;
-    if (RefreshDepth > 0) {
-        VeltraneTopic probe = topic;
-        try {
-            store(probe);
-            if (probe == topic)
-                return;
-        } catch (const VeltraneError &) {
-            // Reported by the store below, as for a typed value.
-        }
-    }
-    StoreValue([&] { store(topic); });
+    const int cells = int(topic.TotalOptions()) * topic.TotalAttributes();
+    if (Index >= cells || size_t(Index) >= lblRating.size() || StoreMeasuredCaption(Index))
+        return;
+    StoreValue([&] {
+        topic.SetRating(GetOptionIDFromIndex(Index), GetAttributeIDFromIndex(Index),
+                        ShownValue(NormaliseNumericInput(lblRating[Index]->Caption())));
+    });
 }
 
 QString frmMain::FormatNumberForDisplay(double Number)

@@ -23,12 +23,18 @@ VLabel::VLabel(const QString &caption, QWidget *parent) : VLabel(parent)
 
 void VLabel::SetCaption(const QString &caption)
 {
+    if (ShowCaption(caption))
+        emit Change();
+}
+
+bool VLabel::ShowCaption(const QString &caption)
+{
     if (caption == text())
-        return;
+        return false;
     QLabel::setText(caption);
     if (m_autoSize)
         fitToText();
-    emit Change();
+    return true;
 }
 
 int16_t VLabel::Alignment() const

@@ -26,7 +26,10 @@ public:
     QString Caption() const { return text(); }
     // Emits Change() when, and only when, the text differs from the current one.
     void SetCaption(const QString &caption);
-    // Every text write goes through SetCaption, so no change goes unreported.
+    // Shows the text without reporting it: what a refresh shows of the topic, or a caption
+    // shortened to fit, is no edit. True when the text changed.
+    bool ShowCaption(const QString &caption);
+    // Every other text write goes through SetCaption, so no edit goes unreported.
     void setText(const QString &caption) { SetCaption(caption); }
 
     QString Tag() const { return m_tag; }

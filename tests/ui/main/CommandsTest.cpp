@@ -461,3 +461,24 @@ TEST_F(CommandsTest, CtrlQAsksAboutUnsavedChangesAndCancelKeepsTheWindow)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull() || !window->isVisible());
 }
+
+// A file may hold a rating to more places than its label shows: it comes in as shown, and
+// the score is that of the numbers on the screen.
+TEST_F(CommandsTest, ALoadedRatingIsHeldAsItsLabelShowsIt)
+{
+    QString text = Read(QStringLiteral(VELTRANE_SOURCE_DIR "/examples/car.vtp"));
+    text.replace("Rating0=0.8", "Rating0=0.12345");
+    const QString file = Saved("fine.vtp");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text.toUtf8());
+    out.close();
+
+    window->OpenRecentTopic(file);
+    VeltraneTopic raw = *modParameters::CurrentTopic;
+    raw.SetRounding(-1);
+    EXPECT_EQ(raw.GetRating(0, 0), 0.123);
+    EXPECT_EQ(window->lblRating[0]->Caption(), "0.123");
+    EXPECT_EQ(window->lblScore[0]->Caption(), "0.215") << "(0.5 × 0.123 + 0.25 × 0.4) / 0.75";
+    EXPECT_FALSE(modParameters::TopicChanged);
+}

@@ -178,28 +178,25 @@ TEST_F(MainWindowTest, ScoreTitlesAreShortenedWithTheFullNameAsTooltip)
     EXPECT_EQ(title->x() + title->width(), window->sliderScore[2]->x() - 10);
 }
 
-// A caption change inside a refresh runs a second refresh nested in the first; when the
-// inner one ends, slider writes of the outer one must still go unhandled.
-TEST_F(MainWindowTest, NestedRefreshKeepsSliderWritesSuppressed)
+// A refresh shows the topic as it is, whatever it holds: more places than the labels show,
+// normalised weightings that do not add up to 1, in either display form.
+TEST_F(MainWindowTest, ARefreshStoresNothing)
 {
-    auto topic = ShowTopic(2, 2);
-    topic->SetRounding(-1);
+    auto topic = ShowTopic(2, 3);
+    topic->SetNormaliseWeights(true);
+    topic->pSetWeighting(0, 0.5, false);
+    topic->pSetWeighting(1, 0.3, false);
     topic->SetRating(0, 0, 0.2004);
-    topic->SetRounding(3); // shown as 0.200 and written back: a nested refresh
-    bool written = false;
-    QMetaObject::Connection once;
-    once = QObject::connect(window->lblRating[0], &VLabel::Change, window, [&] {
-        QObject::disconnect(once);
-        // Still inside the outer refresh, after the nested one has ended.
-        window->sliderRating[3]->SetValue(90);
-        written = true;
-    });
-    window->UpdateSettings();
-    ASSERT_TRUE(written);
-    EXPECT_DOUBLE_EQ(topic->GetRating(1, 1), 0.5) << "the slider write was handled";
+    const VeltraneTopic before = *topic;
+    const int stores = window->ValueStores();
+    for (const bool decimal : {false, true}) {
+        modParameters::DisplayAsDecimal = decimal;
+        window->UpdateSettings();
+    }
     EXPECT_EQ(window->lblRating[0]->Caption(), "0.200");
-    EXPECT_DOUBLE_EQ(topic->GetRating(0, 0), 0.2) << "the displayed value went back into the topic";
-    EXPECT_FLOAT_EQ(window->sliderRating[3]->Value(), 50.0f) << "the refresh shows the topic's value";
+    EXPECT_EQ(window->lblWeighting[0]->Caption(), "0.385");
+    EXPECT_TRUE(*topic == before);
+    EXPECT_EQ(window->ValueStores(), stores);
 }
 
 TEST_F(MainWindowTest, OneSliderStepStoresOnce)
@@ -210,9 +207,8 @@ TEST_F(MainWindowTest, OneSliderStepStoresOnce)
     EXPECT_EQ(window->ValueStores() - before, 1) << "the value change and the adjustment are one step";
     EXPECT_DOUBLE_EQ(topic->GetRating(0, 1), 0.51);
 
-    // Normalised weightings, unrounded or rounded, as decimals or percentages: the slider's
-    // value goes in, then the displayed values come back from the captions until nothing
-    // changes, at every point of the track.
+    // Normalised weightings, unrounded or rounded, as decimals or percentages: at every
+    // point of the track one store, and the moved weighting holds what its label shows.
     topic->SetNormaliseWeights(true);
     for (const int16_t rounding : {int16_t(-1), int16_t(3)}) {
         for (const bool decimal : {true, false}) {
@@ -221,15 +217,39 @@ TEST_F(MainWindowTest, OneSliderStepStoresOnce)
             window->UpdateSettings();
             MeterSlider &slider = *window->sliderWeighting[1];
             for (int x = 1; x < slider.width(); ++x) {
+                const float was = slider.Value();
                 before = window->ValueStores();
                 Press(slider, QPoint(x, slider.height() / 2));
                 Release(slider, QPoint(x, slider.height() / 2));
-                // Each write-back rescales the others; a handful of passes settles them.
-                EXPECT_LE(window->ValueStores() - before, 2 * topic->TotalAttributes()) << x;
+                EXPECT_EQ(window->ValueStores() - before, slider.Value() == was ? 0 : 1) << x;
+                ASSERT_DOUBLE_EQ(frmMain::NormaliseNumericInput(window->lblWeighting[1]->Caption()),
+                                 topic->GetWeighting(1)) << "at " << x;
                 for (int16_t j = 0; j < topic->TotalAttributes(); ++j)
                     ASSERT_EQ(window->lblWeighting[j]->Caption(), frmMain::FormatNumberForDisplay(topic->GetWeighting(j)))
                         << "at " << x << ", weighting " << j;
             }
+        }
+    }
+}
+
+// Typed into any of ten normalised weightings of every size, a value shows as typed: the
+// others make room for it and nothing moves it again.
+TEST_F(MainWindowTest, ATypedWeightingShowsAsTyped)
+{
+    auto topic = ShowTopic(1, 10);
+    topic->SetNormaliseWeights(true);
+    for (int16_t j = 0; j < 10; ++j)
+        topic->pSetWeighting(j, 0.02 + 0.09 * j, false);
+    window->UpdateSettings();
+    for (const QString typed : {"0.37", "0.99", "0.123", "0.5", "0.001"}) {
+        for (int16_t j = 0; j < 10; ++j) {
+            const int before = window->ValueStores();
+            const bool unchanged = window->lblWeighting[j]->Caption() == typed;
+            window->lblWeighting[j]->SetCaption(typed);
+            EXPECT_EQ(window->ValueStores() - before, unchanged ? 0 : 1);
+            EXPECT_EQ(window->lblWeighting[j]->Caption(), frmMain::FormatNumberForDisplay(typed.toDouble()))
+                << typed.toStdString() << " into " << j;
+            EXPECT_DOUBLE_EQ(topic->GetWeighting(j), typed.toDouble());
         }
     }
 }
