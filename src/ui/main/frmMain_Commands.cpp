@@ -334,7 +334,9 @@ void frmMain::btnSettings_Click()
             Form_Resize();
             return;
         }
+        // While loading, the report marks nothing: the dialog has marked what it changed.
         IsLoading = true;
+        Document.Report(TopicDocument::Settings);
         UpdateSettings();
         QCoreApplication::processEvents();
         RepaintGradients();

@@ -33,6 +33,7 @@ void frmMain::btnWeightings_Click()
             MsgBox(error.description(), vbCritical);
             return;
         }
+        Document.Report(TopicDocument::Values);
         UpdateSettings();
         RecordStep(dialog->StepDescription());
     });
