@@ -60,6 +60,9 @@ public:
     // Edit kinds of BeginEdit, and the longest text the edit box takes.
     static constexpr int16_t EditText = 0;
     static constexpr int16_t EditNumber = 1;
+    // A value in its unit, typed into a rating cell of a measured attribute: signs, group
+    // separators and the unit are part of it.
+    static constexpr int16_t EditMeasure = 2;
     static constexpr int MaxEditLength = 100;
 
     // Score bar colours.
@@ -342,6 +345,8 @@ private:
     class EditEvents;
     class EditFilter;
     class ShortcutKeys;
+    // EditMeasure for a rating cell of a measured attribute, EditNumber for any other number.
+    int16_t NumberEditKind(const VLabel &Label) const;
     bool AcceptsEditCharacter(QChar typed) const;
     static bool AcceptsEditCharacter(int16_t kind, const QString &remaining, QChar typed);
     // The text the open edit started from, and what the edit stands for now.

@@ -162,7 +162,8 @@ void frmMain::BeginEdit(VLabel *Label, int16_t Kind, const std::optional<QString
     if (!txtEditBox->isHidden())
         CommitEditText();
     EditLabel = Label;
-    EditKind = Kind;
+    // Tab walks a row across measured and unmeasured cells: each takes its own kind of number.
+    EditKind = Kind == EditText ? EditText : NumberEditKind(*Label);
 
     QFont font = Label->font();
     font.setPointSizeF(font.pointSizeF() - 1);
@@ -220,6 +221,16 @@ bool frmMain::txtEditBox_KeyPress(QKeyEvent *event)
     return !AcceptsEditCharacter(typed.at(0));
 }
 
+int16_t frmMain::NumberEditKind(const VLabel &Label) const
+{
+    const VeltraneTopic &topic = *CurrentTopic;
+    const std::optional<int16_t> index = ControlArrayIndex(Label);
+    const bool measured = index && ControlArrayName(Label) == QLatin1String("lblRating")
+                          && *index < topic.TotalOptions() * topic.TotalAttributes()
+                          && topic.HasScale(GetAttributeIDFromIndex(*index));
+    return measured ? EditMeasure : EditNumber;
+}
+
 // The key filter: what the box would hold without its selection decides.
 bool frmMain::AcceptsEditCharacter(QChar typed) const
 {
@@ -230,7 +241,8 @@ bool frmMain::AcceptsEditCharacter(QChar typed) const
 }
 
 // A comma can mean nothing else in a number, so it is a decimal separator in every
-// locale, like "." and the locale's own; a number holds one of them at most.
+// locale, like "." and the locale's own; a number holds one of them at most. A measured
+// value is read as a whole when it is committed, so any character may go into it.
 bool frmMain::AcceptsEditCharacter(int16_t kind, const QString &remaining, QChar typed)
 {
     const bool roomLeft = remaining.size() < MaxEditLength;

@@ -32,23 +32,30 @@ TEST_F(MainWindowTest, ATypedPriceShowsInItsUnitAndTheSliderMovesIt)
     EXPECT_TRUE(mark->isVisible());
     EXPECT_GE(mark->x(), window->lblAttribute[0]->geometry().right());
 
+    // The price goes in as people write it; Tab leads on to a cell rated by hand, whose
+    // edit takes a rating and nothing else again.
     Click(*window->lblRating[0]);
-    Type("1299");
+    Type("1,299.50 $");
+    Key(Qt::Key_Tab);
+    Type("0.55 x");
     Key(Qt::Key_Return);
-    EXPECT_EQ(topic->GetValue(0, 0), 1299);
+    EXPECT_DOUBLE_EQ(topic->GetRating(0, 1), 0.55);
+    EXPECT_EQ(topic->GetValue(0, 0), 1299.5);
     EXPECT_NEAR(topic->GetRating(0, 0), 0.584, 0.0005);
-    EXPECT_EQ(window->lblRating[0]->Caption(), "1,299 $");
-    EXPECT_EQ(window->lblRating[0]->toolTip(), "1,299 $ rates 0.584");
+    EXPECT_EQ(window->lblRating[0]->Caption(), "1,299.5 $");
+    EXPECT_EQ(window->lblRating[0]->toolTip(), "1,299.5 $ rates 0.584");
     // The slider's range is told in dollars: Laptop A leads while it is cheap enough.
     EXPECT_EQ(window->sliderRating[0]->toolTip(),
-              "Laptop A stays best while its Price is at most 1,400 $. Above 1,400 $, Laptop C is best.");
+              "Laptop A stays best while its Price is at most 1,460 $. Above 1,460 $, Laptop C is best.");
 
     // Dragging the slider moves the price along the scale; the label follows.
     window->sliderRating[0]->SetValue(75);
     EXPECT_DOUBLE_EQ(topic->GetValue(0, 0), 1100);
     EXPECT_EQ(window->lblRating[0]->Caption(), "1,100 $");
 
-    // A programmed slider move is no finished drag: the typed price is the last step.
+    // A programmed slider move is no finished drag: the typed rating, then the typed price
+    // are the last steps.
+    window->Undo();
     window->Undo();
     EXPECT_FALSE(modParameters::CurrentTopic->HasValue(0, 0));
     window->Undo();
