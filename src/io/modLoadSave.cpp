@@ -324,8 +324,10 @@ bool SaveTopicAs(const VeltraneTopic &topic)
     return saved;
 }
 
-bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
+bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic, bool *fromTable)
 {
+    if (fromTable)
+        *fromTable = false;
     CommonDialog dialog;
     dialog.SetFlags(OpenFlags);
     dialog.SetFileName(QString());
@@ -340,6 +342,8 @@ bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic)
     const bool made = MeasurementImport::ImportTableOfMeasurements(*chosen, topic);
     if (made)
         modParameters::SetTopicChanged(true);
+    if (fromTable)
+        *fromTable = made;
     return made;
 }
 

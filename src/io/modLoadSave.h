@@ -35,9 +35,11 @@ bool LoadTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topi
 // extension. True only when the topic itself was saved (a screenshot is not a save).
 bool SaveTopicAs(const VeltraneTopic &topic);
 
-// The Open dialog, then the topic file or the CSV import by the chosen extension. On
-// success `topic` is the new one and TopicChanged is cleared.
-bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic);
+// The Open dialog, then the topic file or the CSV import by the chosen extension, or a
+// table of measurements by the dialog's third type. On success `topic` is the new one and
+// TopicChanged is cleared, except for a topic made from a table, which is saved nowhere
+// yet; `fromTable`, when given, tells which it was.
+bool OpenTopic(std::shared_ptr<VeltraneTopic> &topic, bool *fromTable = nullptr);
 
 // What the Open dialog leads to once a file is chosen (also a file dropped on the window).
 bool OpenTopicFile(const QString &fileName, std::shared_ptr<VeltraneTopic> &topic);

@@ -205,8 +205,9 @@ public:
     // Brings title, sliders, value labels and score colours in line with the topic; it
     // shows the topic and stores nothing into it.
     void UpdateSettings();
-    // Shows a topic just loaded or imported as CurrentTopic, with a fresh history.
-    void ShowLoadedTopic();
+    // Shows a topic just loaded or imported as CurrentTopic, with a fresh history, or, given
+    // a step, as one more step of the history: undo brings back the topic it replaced.
+    void ShowLoadedTopic(const QString &Step = {});
     // How many values slider moves and typed values have stored into the topic: one per
     // step, already rounded to what its label shows.
     int ValueStores() const { return ValueStoreCount; }

@@ -77,15 +77,17 @@ void removeAndRebuild(frmMain &window, const std::function<void()> &remove, cons
 }
 
 // The Load command once the save question allows it: `open` replaces the topic (a file
-// dialog, or a file already named), then the window shows the new one.
-void loadWith(frmMain &window, const std::function<bool(std::shared_ptr<VeltraneTopic> &)> &open)
+// dialog, or a file already named), then the window shows the new one. A topic made from
+// a table of measurements (`fromTable` set by `open`) is one more undo step.
+void loadWith(frmMain &window, const std::function<bool(std::shared_ptr<VeltraneTopic> &)> &open,
+              const bool *fromTable = nullptr)
 {
     window.CommitOpenEdit();
-    guarded([&window, &open] {
+    guarded([&window, &open, fromTable] {
         if (!modLoadSave::CheckSaveTopic(*CurrentTopic))
             return;
         if (open(CurrentTopic))
-            window.ShowLoadedTopic();
+            window.ShowLoadedTopic(fromTable && *fromTable ? QStringLiteral("Import Measurements") : QString());
     });
 }
 
@@ -298,7 +300,10 @@ void frmMain::btnAnalysis_Click()
 
 void frmMain::btnLoad_Click()
 {
-    loadWith(*this, [](std::shared_ptr<VeltraneTopic> &topic) { return modLoadSave::OpenTopic(topic); });
+    bool fromTable = false;
+    loadWith(
+        *this, [&fromTable](std::shared_ptr<VeltraneTopic> &topic) { return modLoadSave::OpenTopic(topic, &fromTable); },
+        &fromTable);
 }
 
 void frmMain::OpenRecentTopic(const QString &FileName)

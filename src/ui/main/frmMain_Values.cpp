@@ -197,7 +197,7 @@ double frmMain::ShownValue(double Value)
 // the topic comes in, as a typed value is, so that the scores are those of the numbers
 // shown. A measured attribute's ratings are left exactly as they are, as is a weighting:
 // the topic rounds those itself.
-void frmMain::ShowLoadedTopic()
+void frmMain::ShowLoadedTopic(const QString &Step)
 {
     VeltraneTopic &topic = *modParameters::CurrentTopic;
     for (int16_t j = 0; j < topic.TotalAttributes(); ++j) {
@@ -211,7 +211,10 @@ void frmMain::ShowLoadedTopic()
     UpdateSliderArrays(false);
     EndLoad();
     RepaintGradients();
-    ResetHistory();
+    if (Step.isEmpty())
+        ResetHistory();
+    else
+        RecordStep(Step);
 }
 
 void frmMain::RefreshCaption(VLabel *label, const QString &caption, void (frmMain::*handler)())

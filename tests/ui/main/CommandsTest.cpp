@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 #include "WindowDriver.h"
 
+#include "io/MeasurementImport.h"
 #include "io/RecentTopics.h"
+#include "io/WindowHooks.h"
 #include "io/modLoadSave.h"
 #include "ui/main/GeneratedName.h"
 #include "ui/main/ImageButton.h"
@@ -481,4 +483,34 @@ TEST_F(CommandsTest, ALoadedRatingIsHeldAsItsLabelShowsIt)
     EXPECT_EQ(window->lblRating[0]->Caption(), "0.123");
     EXPECT_EQ(window->lblScore[0]->Caption(), "0.215") << "(0.5 × 0.123 + 0.25 × 0.4) / 0.75";
     EXPECT_FALSE(modParameters::TopicChanged);
+}
+
+// A topic made from a table of measurements is one step: undo brings back the topic it
+// replaced, as it was saved, and redo the table's.
+TEST_F(CommandsTest, ATableOfMeasurementsIsOneUndoStep)
+{
+    NamedTopic({"Price", "Looks"}, 3);
+    window->ResetHistory();
+    const QString sheet = Saved("shop.csv");
+    QFile out(sheet);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("Product,Price ($)\r\nAero,1299\r\nBrik,899\r\n");
+    out.close();
+    SetFileDialogHandler([&](const CommonDialog &, bool) { return FileDialogAnswer(sheet, 3); });
+    windowHooks().chooseMeasurements = [](const MeasurementTable &, MeasurementChoice &) { return true; };
+
+    Click(*window->btnLoad);
+    SetFileDialogHandler({});
+    ASSERT_EQ(modParameters::CurrentTopic->GetOptionName(1), "Brik");
+    EXPECT_TRUE(modParameters::TopicChanged);
+    EXPECT_EQ(window->History.UndoDescription(), "Import Measurements");
+
+    window->Undo();
+    EXPECT_EQ(modParameters::CurrentTopic->GetAttributeName(1), "Looks");
+    EXPECT_EQ(window->lblOption.size(), 3u);
+    EXPECT_FALSE(modParameters::TopicChanged);
+    window->Redo();
+    EXPECT_TRUE(modParameters::CurrentTopic->HasValue(0, 0));
+    EXPECT_EQ(modParameters::CurrentTopic->GetValue(0, 0), 1299);
+    EXPECT_TRUE(modParameters::TopicChanged);
 }
