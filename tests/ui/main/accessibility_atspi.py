@@ -5,15 +5,17 @@
 # roles, names and values, that a rating slider can be set from outside, and that the
 # analysis window's chart, opened by pressing its button, says in words what it draws.
 #
-# Expects the worked example (examples/car.vtp) in the window.
+# Expects the worked example (examples/car.vtp) in the window; with "measured", the
+# measured example (examples/laptop-measured.vtp), whose prices must be heard in dollars.
 #
-# usage: accessibility_atspi.py [TIMEOUT_SECONDS]
+# usage: accessibility_atspi.py [TIMEOUT_SECONDS [measured]]
 import sys
 import time
 
 import pyatspi
 
 TIMEOUT = float(sys.argv[1]) if len(sys.argv) > 1 else 30.0
+MEASURED = len(sys.argv) > 2 and sys.argv[2] == "measured"
 
 
 def fail(message):
@@ -63,9 +65,25 @@ def by_name(nodes, role, name):
     fail("no %s named %r; there are: %s" % (str(role), name, names))
 
 
+def measured(nodes):
+    """A measured cell is heard as its value in the unit: the label by its name, the
+    slider (which moves the rating) by its description."""
+    slider = by_name(nodes, pyatspi.ROLE_SLIDER, "Rating of Aster 14 on Price")
+    said = slider.description
+    if not said.endswith(" $ rates 0.701"):
+        fail("the price slider of Aster 14 says %r" % said)
+    value = said[: -len(" rates 0.701")]
+    labels = [n for n in nodes if n.name == value and n.description == said]
+    if not labels:
+        fail("no label reads %r with the description %r" % (value, said))
+    print("accessibility: the price of Aster 14 is heard as %r (%r)" % (value, said))
+
+
 def main():
     app = find_application()
     nodes = controls(app)
+    if MEASURED:
+        return measured(nodes)
 
     rating = by_name(nodes, pyatspi.ROLE_SLIDER, "Rating of Car A on Price")
     weighting = by_name(nodes, pyatspi.ROLE_SLIDER, "Weighting of Quality")

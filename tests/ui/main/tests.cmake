@@ -27,6 +27,9 @@ if(VELTRANE_XVFB_RUN AND VELTRANE_DBUS_RUN_SESSION AND EXISTS /usr/bin/python3)
   veltrane_display_test(ui_main_accessibility_atspi 120
     sh ${CMAKE_CURRENT_LIST_DIR}/accessibility.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR}/examples/car.vtp
     ${CMAKE_CURRENT_BINARY_DIR}/accessibility)
+  veltrane_display_test(ui_main_accessibility_atspi_measured 120
+    sh ${CMAKE_CURRENT_LIST_DIR}/accessibility.sh $<TARGET_FILE:veltrane> ${PROJECT_SOURCE_DIR}/examples/laptop-measured.vtp
+    ${CMAKE_CURRENT_BINARY_DIR}/accessibility_measured measured)
 else()
   message(STATUS "AT-SPI check skipped: xvfb-run, dbus-run-session or /usr/bin/python3 missing")
 endif()
