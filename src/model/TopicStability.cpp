@@ -260,10 +260,22 @@ LeaderAtValue weightingLeaderAt(const VeltraneTopic &topic, int16_t attributeID)
     };
 }
 
-LeaderAtValue ratingLeaderAt(const VeltraneTopic &topic, int16_t optionID, int16_t attributeID)
+// A rating moves nothing else: the topic stores it as given (or, for a cell with a value,
+// the rating of the value it moves to), so the scores are the matrix's with that one rating
+// changed, without a copy of the topic for every slider.
+LeaderAtValue ratingLeaderAt(const VeltraneTopic &topic, const ScoreMatrix &m, int16_t optionID, int16_t attributeID)
 {
-    return [&topic, optionID, attributeID](double x) {
-        return topicLeaderWith(topic, [&](VeltraneTopic &t) { t.SetRating(optionID, attributeID, x); });
+    return [&topic, &m, optionID, attributeID](double x) {
+        if (topic.HasValue(optionID, attributeID)) {
+            const AttributeScale scale = topic.GetScale(attributeID);
+            x = ValueFunction::RatingOf(scale, ValueFunction::ValueOf(scale, x));
+        }
+        ScoreMatrix moved = m;
+        moved.Rating[optionID * moved.Attributes + attributeID] = x;
+        QVarLengthArray<double, 16> score(moved.Options);
+        for (int j = 0; j < moved.Options; ++j)
+            score[j] = moved.Score(j);
+        return leaderOf(score);
     };
 }
 
@@ -358,7 +370,7 @@ StableRange RatingRange(const VeltraneTopic &topic, int16_t optionID, int16_t at
     checkAttribute(topic, attributeID, "RatingRange");
     const Matrix m = read(topic);
     return rangeOf(ratingFamily(m, optionID, attributeID), leaderOf(m.score),
-                   ratingLeaderAt(topic, optionID, attributeID));
+                   ratingLeaderAt(topic, m, optionID, attributeID));
 }
 
 QList<double> ScoresAtWeighting(const VeltraneTopic &topic, int16_t attributeID, double weighting)
@@ -429,7 +441,7 @@ TopicRanges AllRanges(const VeltraneTopic &topic)
     all.Rating.reserve(m.Options * m.Attributes);
     for (int16_t i = 0; i < m.Options; ++i) {
         for (int16_t k = 0; k < m.Attributes; ++k) {
-            all.Rating.append(rangeOf(ratingFamily(m, i, k), all.Leader, ratingLeaderAt(topic, i, k)));
+            all.Rating.append(rangeOf(ratingFamily(m, i, k), all.Leader, ratingLeaderAt(topic, m, i, k)));
             consider(all.Closest, {false, i, k, topic.GetRating(i, k)}, all.Rating.back(), all.Leader);
         }
     }
