@@ -22,7 +22,6 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
