@@ -22,8 +22,8 @@ QStringList valueNames(int32_t hive, const QString &key)
     return names;
 }
 
-// Starts this test program as a writer: it waits for the file `go`, then writes `count`
-// values named <name>_<i> under RaceKey.
+// Starts this test program as a writer: it says it is ready with the file `go`.<name>, waits
+// for the file `go`, then writes `count` values named <name>_<i> under RaceKey.
 QProcess *startWriter(const QString &name, int count, const QString &go, QObject *parent)
 {
     return StartChildTest("RegistryWriterProcess.DISABLED_WriteValues",
@@ -37,6 +37,7 @@ TEST(RegistryWriterProcess, DISABLED_WriteValues)
 {
     const QStringList job = ChildTestArgument().split('|');
     ASSERT_EQ(job.size(), 3);
+    QFile(job[2] + u'.' + job[0]).open(QIODevice::WriteOnly);
     while (!QFileInfo::exists(job[2]))
         QThread::msleep(1);
     const int count = job[1].toInt();
@@ -116,10 +117,14 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtTheSameMomentLoseNothing)
     QObject owner;
     QProcess *first = startWriter("First", Count, go, &owner);
     QProcess *second = startWriter("Second", Count, go, &owner);
+    // Both started and waiting: a slow start of one must not let the other finish alone.
+    for (int i = 0; i < 15000 && !(QFileInfo::exists(go + ".First") && QFileInfo::exists(go + ".Second")); ++i)
+        QThread::msleep(2);
     QFile(go).open(QIODevice::WriteOnly);
     for (QProcess *process : {first, second})
         ExpectChildSucceeds(process);
-    QFile::remove(go);
+    for (const QString &file : {go, go + ".First", go + ".Second"})
+        QFile::remove(file);
 
     const QStringList names = valueNames(HKEY_CURRENT_USER, RaceKey);
     EXPECT_EQ(names.size(), 2 * Count + 1);
@@ -148,6 +153,7 @@ TEST_F(RegistryStoreTest, AWriterKilledInTheMiddleLeavesAWholeFileAndNoLock)
     writer->kill();
     writer->waitForFinished();
     QFile::remove(go);
+    QFile::remove(go + ".Killed");
 
     testing::internal::CaptureStderr();
     const QStringList names = valueNames(HKEY_CURRENT_USER, RaceKey);
