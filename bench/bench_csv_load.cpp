@@ -2,11 +2,12 @@
 // the program's own export, with quoted names, percentages and the odd empty line.
 #include "io/CSVFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include "CoreBenchMain.h"
 
 #include <sys/resource.h>
 
@@ -87,9 +88,5 @@ BENCHMARK(BM_CSVFileLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunCoreBenchmarks(argc, argv);
 }

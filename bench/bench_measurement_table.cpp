@@ -6,11 +6,12 @@
 #include "io/MeasurementTable.h"
 #include "support/VeltraneError.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include "CoreBenchMain.h"
 
 namespace {
 
@@ -79,9 +80,5 @@ BENCHMARK(TableOfMeasurements)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunCoreBenchmarks(argc, argv);
 }

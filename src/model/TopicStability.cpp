@@ -241,22 +241,22 @@ Family ratingFamily(const Matrix &m, int option, int k)
 // or the all-zero rule may make the scores jump, and then the topic's own rule decides.
 using LeaderAtValue = std::function<int16_t(double)>;
 
-int16_t topicLeaderWith(const VeltraneTopic &topic, const std::function<void(VeltraneTopic &)> &move)
+int16_t matrixLeader(const ScoreMatrix &m)
 {
-    VeltraneTopic moved = topic;
-    // Moved as the slider moves it (its rescaling uses the shares as rounded), scored unrounded.
-    move(moved);
-    const ScoreMatrix scores = ScoreMatrix::Of(moved);
-    QVarLengthArray<double, 16> score(scores.Options);
-    for (int j = 0; j < scores.Options; ++j)
-        score[j] = scores.Score(j);
+    QVarLengthArray<double, 16> score(m.Options);
+    for (int j = 0; j < m.Options; ++j)
+        score[j] = m.Score(j);
     return leaderOf(score);
 }
 
+// A weighting moves the others with it when they are normalised: the topic is moved as the
+// slider moves it (its rescaling uses the shares as rounded) and scored unrounded.
 LeaderAtValue weightingLeaderAt(const VeltraneTopic &topic, int16_t attributeID)
 {
     return [&topic, attributeID](double x) {
-        return topicLeaderWith(topic, [&](VeltraneTopic &t) { t.SetWeighting(attributeID, x); });
+        VeltraneTopic moved = topic;
+        moved.SetWeighting(attributeID, x);
+        return matrixLeader(ScoreMatrix::Of(moved));
     };
 }
 
@@ -272,10 +272,7 @@ LeaderAtValue ratingLeaderAt(const VeltraneTopic &topic, const ScoreMatrix &m, i
         }
         ScoreMatrix moved = m;
         moved.Rating[optionID * moved.Attributes + attributeID] = x;
-        QVarLengthArray<double, 16> score(moved.Options);
-        for (int j = 0; j < moved.Options; ++j)
-            score[j] = moved.Score(j);
-        return leaderOf(score);
+        return matrixLeader(moved);
     };
 }
 

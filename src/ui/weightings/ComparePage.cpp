@@ -58,8 +58,7 @@ QList<QList<double>> startingJudgements(const VeltraneTopic &topic)
 ComparePage::ComparePage(const VeltraneTopic &topic, QWidget *parent) : MethodPage(parent)
 {
     setObjectName(QStringLiteral("pageCompare"));
-    for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
-        m_names.append(topic.GetAttributeName(j));
+    m_names = AttributeNames(topic);
     m_judgements = startingJudgements(topic);
 
     auto *explanation = Explanation(

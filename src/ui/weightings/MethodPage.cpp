@@ -5,6 +5,14 @@
 
 #include <QLabel>
 
+QList<QString> MethodPage::AttributeNames(const VeltraneTopic &topic)
+{
+    QList<QString> names;
+    for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
+        names.append(topic.GetAttributeName(j));
+    return names;
+}
+
 QList<double> MethodPage::CurrentShares(const VeltraneTopic &topic)
 {
     QList<double> weightings;

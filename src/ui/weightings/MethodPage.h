@@ -28,6 +28,8 @@ public:
     // The topic's weightings as shares that add up to 1 (equal shares when all are 0):
     // where a page starts when the topic keeps no answers of its kind.
     static QList<double> CurrentShares(const VeltraneTopic &topic);
+    // The names of the topic's attributes, in order.
+    static QList<QString> AttributeNames(const VeltraneTopic &topic);
 
 signals:
     void Changed();

@@ -44,8 +44,7 @@ QList<int> startingRanks(const VeltraneTopic &topic)
 RankPage::RankPage(const VeltraneTopic &topic, QWidget *parent) : MethodPage(parent)
 {
     setObjectName(QStringLiteral("pageRank"));
-    for (int16_t j = 0; j < topic.TotalAttributes(); ++j)
-        m_names.append(topic.GetAttributeName(j));
+    m_names = AttributeNames(topic);
 
     auto *explanation = Explanation(
         QStringLiteral("Put the attributes in order of importance, the most important first: drag them, or "
